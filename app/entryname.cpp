@@ -1,0 +1,11 @@
+#include "../platform/mbtext.h"
+#include "entryname.h"
+
+bool FileEntryName(const char *entry, char *name, size_t cap) {
+    if (entry[0] != '(') return false;
+    const char *tab = FindChar(entry + 1, '\t');
+    // File names cannot hold a TAB, so the ")" right before the first TAB
+    // closes the name, whatever ")" the name itself contains.
+    if (!tab || tab - entry < 2 || tab[-1] != ')') return false;
+    return CopyBytes(name, cap, entry + 1, (size_t)(tab - 1 - (entry + 1)));
+}

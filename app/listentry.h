@@ -1,0 +1,11 @@
+// Reading entries of a list box, and the parts of a scheme list entry.
+#pragma once
+#include <windows.h>
+#include <stddef.h>
+
+#include "entryname.h"
+
+enum { kListEntryCap = 260 };  // system entries are built in 260 bytes
+
+// The text of entry index; false when it does not fit (never cut).
+bool GetListEntry(HWND list, int index, char *out, size_t cap);

@@ -1,0 +1,109 @@
+// The main window: a fixed frame around the panel, and the command table.
+#include "../commands/commands.h"
+#include "../resources/resource.h"
+#include "globals.h"
+#include "window.h"
+
+static void FocusSchemeList() {
+    if (g_app.PanelWindow) SetFocus(GetDlgItem(g_app.PanelWindow, IDC_SCHEME_LIST));
+}
+
+void RequestListRebuild() {
+    if (g_app.PanelWindow) SendMessageA(g_app.PanelWindow, WM_REBUILDLIST, 0, 0);
+}
+
+HWND CreatePanel(HWND mainWindow) {
+    const char *name = g_app.edition == 2 ? "ENGPANELDLG" : "JPNPANELDLG";
+    HWND panel = CreateDialogParamA(g_app.Instance, name, mainWindow, MainPanelDlg, 0);
+    if (!panel) return nullptr;
+    g_app.PanelWindow = panel;
+    RECT r;
+    GetWindowRect(panel, &r);
+    g_app.PanelWidth = r.right - r.left;
+    g_app.PanelHeight = r.bottom - r.top;
+    return panel;
+}
+
+static LRESULT OnCreate(HWND window) {
+    CreatePanel(window);
+    RECT r;
+    GetWindowRect(window, &r);
+    MoveWindow(window, r.left, r.top, g_app.PanelWidth,
+               GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU) + g_app.PanelHeight, FALSE);
+    return 0;
+}
+
+static LRESULT OnSize(HWND window, WPARAM wParam, LPARAM lParam) {
+    if (g_app.LastSizeType == SIZE_MINIMIZED && wParam == SIZE_RESTORED) {
+        RequestListRebuild();
+        FocusSchemeList();
+    }
+    g_app.LastSizeType = LOWORD(wParam);
+    return DefWindowProcA(window, WM_SIZE, wParam, lParam);
+}
+
+static LRESULT OnActivate(WPARAM wParam) {
+    if (LOWORD(wParam) != WA_INACTIVE && g_app.PanelWindow) FocusSchemeList();
+    return 0;
+}
+
+void DispatchCommand(HWND mainWindow, WPARAM wParam) {
+    bool rebuild = false;
+    switch (LOWORD(wParam)) {
+    case IDM_OPEN:
+        if (g_app.PanelWindow) ApplySelectedEntry(g_app.PanelWindow);
+        break;
+    case IDM_SAVEAS:
+        SaveAsCommand(mainWindow);
+        rebuild = true;
+        break;
+    case IDM_EXIT:
+        SendMessageA(mainWindow, WM_CLOSE, 0, 0);
+        return;
+    case IDM_ABOUT:
+        AboutCommand();
+        break;
+    case IDM_FIX:
+        FixWithCurrentColorCommand(mainWindow);
+        break;
+    case IDM_ADD:
+        AddColorSetCommand(mainWindow);
+        rebuild = true;
+        break;
+    case IDM_DELETE:
+        DeleteColorSetCommand(mainWindow);
+        rebuild = true;
+        break;
+    case IDM_INSTALL_SELECTED:
+        if (g_app.PanelWindow) InstallSelected(g_app.PanelWindow);
+        rebuild = true;
+        break;
+    case IDM_INSTALL_ALL:
+        if (g_app.PanelWindow) InstallAll(g_app.PanelWindow);
+        rebuild = true;
+        break;
+    default:
+        break;
+    }
+    if (rebuild) RequestListRebuild();
+    FocusSchemeList();
+}
+
+extern "C" LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        return OnCreate(window);
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    case WM_SIZE:
+        return OnSize(window, wParam, lParam);
+    case WM_ACTIVATE:
+        return OnActivate(wParam);
+    case WM_COMMAND:
+        DispatchCommand(window, wParam);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}

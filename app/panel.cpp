@@ -1,0 +1,117 @@
+// The scheme list panel: the color-set files of the program's directory
+// under their titles, then the control panel's schemes; applies an entry.
+#include <string.h>
+
+#include "../colors/colfile.h"
+#include "../colors/schemes.h"
+#include "../colors/syscolors.h"
+#include "../colors/wallpaper.h"
+#include "../platform/mbtext.h"
+#include "../platform/win32.h"
+#include "../resources/messages.h"
+#include "../resources/resource.h"
+#include "../resources/strings.h"
+#include "globals.h"
+#include "listentry.h"
+#include "window.h"
+
+// Adds one file entry, "(" name ")" TAB title. A name the entry cannot hold
+// whole is left out; a long title is cut.
+static void AddFileEntry(HWND list, const char *name) {
+    char title[kPathCap];
+    if (!ReadColorSetTitle(name, title, sizeof title)) return;
+    char entry[kPathCap] = "(";
+    if (!AppendText(entry, sizeof entry, name) || !AppendText(entry, sizeof entry, ")\t")) return;
+    size_t have = strlen(entry);
+    CopyTextCut(entry + have, sizeof entry - have, title);
+    SendMessageA(list, LB_ADDSTRING, 0, (LPARAM)entry);
+}
+
+int BuildSchemeList(HWND panel) {
+    ShowWaitCursor();
+    HWND files = GetDlgItem(panel, IDC_FILE_LIST);
+    HWND list = GetDlgItem(panel, IDC_SCHEME_LIST);
+    char pattern[kPathCap];
+    bool fits = GetProgramDir(pattern, kModulePathLimit) && AppendText(pattern, sizeof pattern, "*") &&
+                AppendText(pattern, sizeof pattern, g_app.DefaultExt);
+    if (fits) {
+        DlgDirListA(panel, pattern, IDC_FILE_LIST, 0, DDL_READWRITE);
+    } else {
+        SendMessageA(files, LB_RESETCONTENT, 0, 0);
+    }
+    int count = (WORD)SendMessageA(files, LB_GETCOUNT, 0, 0);
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    int tabStop = kSchemeTabStop;
+    SendMessageA(list, LB_SETTABSTOPS, 1, (LPARAM)&tabStop);
+    for (int i = 0; i < count; i++) {
+        char name[kPathCap];
+        if (GetListEntry(files, i, name, sizeof name)) AddFileEntry(list, name);
+    }
+    ListSchemes(list);
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, FALSE);
+    SetFocus(list);
+    if (SendMessageA(list, LB_GETCURSEL, 0, 0) == LB_ERR) SendMessageA(list, LB_SETCURSEL, 0, 0);
+    ShowArrowCursor();
+    return 0;
+}
+
+static void ApplyFileEntry(HWND panel, const char *entry) {
+    char name[kPathCap];
+    if (!FileEntryName(entry, name, sizeof name)) return;
+    char path[kPathCap];
+    if (!GetProgramDir(path, kModulePathLimit) || !AppendText(path, sizeof path, name)) {
+        // The path does not fit: refuse it as the reader refuses a missing file.
+        char text[kMessageCap], shown[kMessageCap];
+        GetProgramDir(shown, sizeof shown);
+        AppendText(shown, sizeof shown, name);
+        FormatWithName(kFormatInternalNotFound, shown, text, sizeof text);
+        ShowTitledMessage(nullptr, text, MB_OK | MB_ICONHAND);
+        return;
+    }
+    ColorSet colors;
+    if (!ReadColorSetColors(&colors, path)) return;
+    ApplyColors(colors);
+    ApplyFileWallpaper(panel, path);
+}
+
+static void ApplySystemEntry(const char *entry) {
+    const char *tab = FindChar(entry + 1, '\t');
+    if (!tab) return;
+    ColorSet colors;
+    if (!ReadScheme(&colors, tab + 1)) return;
+    ApplyColors(colors);
+}
+
+void ApplySelectedEntry(HWND panel) {
+    HWND list = GetDlgItem(panel, IDC_SCHEME_LIST);
+    int index = (int)SendMessageA(list, LB_GETCURSEL, 0, 0);
+    if (index == LB_ERR) return;
+    char entry[kListEntryCap];
+    if (!GetListEntry(list, index, entry, sizeof entry)) return;
+    if (entry[0] == '(') ApplyFileEntry(panel, entry);
+    else if (entry[0] == '[') ApplySystemEntry(entry);
+}
+
+static INT_PTR OnPanelCommand(HWND panel, WPARAM wParam) {
+    if (LOWORD(wParam) == IDOK || (LOWORD(wParam) == IDC_SCHEME_LIST && HIWORD(wParam) == LBN_DBLCLK)) {
+        ApplySelectedEntry(panel);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+extern "C" INT_PTR CALLBACK MainPanelDlg(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        return BuildSchemeList(panel);
+    case WM_COMMAND:
+        return OnPanelCommand(panel, wParam);
+    case WM_REBUILDLIST:
+        BuildSchemeList(panel);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}

@@ -1,0 +1,20 @@
+// The main window, its scheme list panel and the windowed start-up.
+#pragma once
+#include <windows.h>
+
+enum { WM_REBUILDLIST = WM_USER };
+enum { kSchemeTabStop = 64 };
+
+extern "C" {
+LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK MainPanelDlg(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
+}
+
+HWND CreatePanel(HWND mainWindow);
+void DispatchCommand(HWND mainWindow, WPARAM wParam);
+// Has the panel rebuild its list; returns when the list is complete.
+void RequestListRebuild();
+ATOM RegisterMainClass(HINSTANCE instance);
+
+int BuildSchemeList(HWND panel);
+void ApplySelectedEntry(HWND panel);

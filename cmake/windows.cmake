@@ -1,0 +1,59 @@
+# MinGW build: the program, and the Windows-side tests run under Wine.
+enable_language(RC)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/resources")
+set(LV_STATIC -static -static-libgcc -static-libstdc++)
+
+set(LV_WIN_SOURCES
+  app/globals.cpp
+  app/startup.cpp
+  app/cmdline.cpp
+  app/winstart.cpp
+  app/mainwnd.cpp
+  app/panel.cpp
+  app/listentry.cpp
+  platform/win32.cpp
+  resources/strings.cpp
+  colors/syscolors.cpp
+  colors/colfile.cpp
+  colors/wallpaper.cpp
+  colors/schemes.cpp
+  commands/saveas.cpp
+  commands/add.cpp
+  commands/delete_fix.cpp
+  commands/install.cpp
+  commands/about.cpp
+)
+add_library(lvwin STATIC ${LV_WIN_SOURCES})
+target_compile_options(lvwin PRIVATE ${LV_WARNINGS})
+target_link_libraries(lvwin PUBLIC lvpure user32 gdi32 kernel32)
+
+add_executable(LUMVAN32 WIN32 app/main.cpp resources/lumivane.rc)
+set_target_properties(LUMVAN32 PROPERTIES OUTPUT_NAME LUMVAN32 SUFFIX .EXE)
+target_link_libraries(LUMVAN32 PRIVATE lvwin)
+target_link_options(LUMVAN32 PRIVATE ${LV_STATIC} -mwindows)
+
+if(LV_TESTS)
+  set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+  # In-process tests of the Win32 side: profile files, system colors, files,
+  # with message boxes answered through the platform seam.
+  file(GLOB LV_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*_test.cpp)
+  add_executable(lv_win_tests ${LV_WIN_TESTS} tests/win/win_test_main.cpp tests/win/msgbox_script.cpp tests/win/win_fixture.cpp
+                 resources/lumivane.rc)
+  target_compile_options(lv_win_tests PRIVATE ${LV_WARNINGS} -finput-charset=UTF-8 -fexec-charset=CP932)
+  target_link_libraries(lv_win_tests PRIVATE lvwin gtest)
+  target_link_options(lv_win_tests PRIVATE ${LV_STATIC})
+
+  # The end-to-end driver: starts the real program and talks to its windows.
+  file(GLOB LV_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_test.cpp)
+  add_executable(lv_e2e ${LV_E2E_TESTS} tests/e2e/driver.cpp tests/e2e/fixture.cpp tests/e2e/e2e_main.cpp)
+  target_compile_options(lv_e2e PRIVATE ${LV_WARNINGS} -finput-charset=UTF-8 -fexec-charset=CP932)
+  target_link_libraries(lv_e2e PRIVATE lvpure gtest user32 gdi32 psapi)
+  target_link_options(lv_e2e PRIVATE ${LV_STATIC})
+
+  # Reads the system colors, wallpaper and profile keys for shell scripts.
+  add_executable(lv_probe tests/e2e/probe.cpp)
+  target_link_libraries(lv_probe PRIVATE lvpure user32 gdi32)
+  target_link_options(lv_probe PRIVATE ${LV_STATIC})
+endif()

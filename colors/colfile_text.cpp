@@ -1,0 +1,261 @@
+#include "colfile_text.h"
+
+#include <stdio.h>
+#include <string.h>
+
+#include "../platform/mbtext.h"
+
+const char kHeaderCurrent[] = "[WindowsSystemColors]";
+const char kHeaderLegacy[] = "\x5B\x82\xE9\x82\xDD\x82\xD7\x82\xA2\x82\xF1\x5D";  // [るみべいん]
+const char kVersionSuffix[] = " VER01.00";
+const char kSectionPrimary[] = "[LUMIVANE]";
+const char kSectionSibling[] = "[VELTINA]";
+const char kSectionEnglish[] = "[ENGLISH]";
+const char kSectionColors[] = "[ListOfColors]";
+const char kSectionWallpaper[] = "[WallPaper]";
+
+namespace {
+
+const char kCtrlZ = 0x1A;
+
+bool StartsWith(const char *text, const char *prefix) { return strncmp(text, prefix, strlen(prefix)) == 0; }
+
+// The byte after the next LF of the line at p, or null.
+const char *NextLine(const char *p) {
+    const char *lf = FindChar(p, '\n');
+    return lf ? lf + 1 : nullptr;
+}
+
+bool EndsList(const char *line) { return *line == '[' || *line == '\0' || *line == kCtrlZ; }
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+// A decimal integer as the formatted scan reads one, held to the line:
+// blanks, an optional sign, digits. Wraps modulo 2^32 (only low bits count).
+bool ScanInt(const char **pp, uint32_t *value) {
+    const char *p = *pp;
+    while (IsBlank(*p)) p++;
+    bool negative = false;
+    if (*p == '+' || *p == '-') negative = (*p++ == '-');
+    if (*p < '0' || *p > '9') return false;
+    uint32_t v = 0;
+    while (*p >= '0' && *p <= '9') v = v * 10u + (uint32_t)(*p++ - '0');
+    *value = negative ? 0u - v : v;
+    *pp = p;
+    return true;
+}
+
+// A signed integer for "=%d", saturated to the 32-bit range.
+bool ScanSigned(const char **pp, int32_t *value) {
+    const char *p = *pp;
+    while (IsBlank(*p)) p++;
+    bool negative = false;
+    if (*p == '+' || *p == '-') negative = (*p++ == '-');
+    if (*p < '0' || *p > '9') return false;
+    int64_t v = 0;
+    while (*p >= '0' && *p <= '9') {
+        if (v <= 2147483648LL) v = v * 10 + (*p - '0');
+        p++;
+    }
+    if (negative) v = -v;
+    if (v > INT32_MAX) v = INT32_MAX;
+    if (v < INT32_MIN) v = INT32_MIN;
+    *value = (int32_t)v;
+    *pp = p;
+    return true;
+}
+
+int ChooseTitle(const char *text, int edition, char *title, size_t cap) {
+    static const char *const primaryOrder[] = {kSectionPrimary, kSectionSibling, kSectionEnglish, nullptr};
+    static const char *const siblingOrder[] = {kSectionSibling, kSectionEnglish, nullptr};
+    static const char *const englishOrder[] = {kSectionEnglish, nullptr};
+    const char *const *order = edition == 0 ? primaryOrder : edition == 1 ? siblingOrder
+                             : edition == 2 ? englishOrder : nullptr;
+    title[0] = '\0';
+    for (; order && *order; order++) {
+        const char *line = FindSection(text, *order);
+        if (line) {
+            CopyToLineEnd(line, title, cap);
+            break;
+        }
+    }
+    return 1;
+}
+
+int ReadLegacyTitle(const char *text, int edition, char *title, size_t cap) {
+    title[0] = '\0';
+    if (edition != 0) return 1;
+    const char *second = NextLine(text);
+    if (!second) return 0;
+    CopyToLineEnd(second, title, cap);
+    return 1;
+}
+
+void ReadColorLines(const char *line, ColorSet *set, int *badLines) {
+    while (line && !EndsList(line)) {
+        if (!ParseColorLine(line, set)) ++*badLines;
+        line = NextLine(line);
+    }
+}
+
+}  // namespace
+
+ColorSetForm DetectColorSetForm(const char *text) {
+    if (StartsWith(text, kHeaderLegacy)) return kFormLegacy;
+    if (StartsWith(text, kHeaderCurrent)) return kFormCurrent;
+    return kFormNeither;
+}
+
+const char *FindSection(const char *text, const char *header) {
+    for (const char *line = text; line; line = NextLine(line)) {
+        if (*line == '[' && StartsWith(line, header)) return NextLine(line);
+    }
+    return nullptr;
+}
+
+bool CopyToLineEnd(const char *from, char *dst, size_t cap) {
+    if (cap == 0) return false;
+    const char *p = from;
+    bool fits = true;
+    while (*p && *p != '\r' && *p != '\n') {
+        const char *n = NextChar(p);
+        if ((size_t)(n - from) + 1 > cap) {
+            fits = false;
+            break;
+        }
+        p = n;
+    }
+    // A double-byte character never hides a CR or LF, but a lone lead byte
+    // right before one must not swallow it.
+    size_t len = (size_t)(p - from);
+    for (size_t i = 0; i < len; i++) {
+        if (from[i] == '\r' || from[i] == '\n') {
+            len = i;
+            break;
+        }
+    }
+    memcpy(dst, from, len);
+    dst[len] = '\0';
+    return fits;
+}
+
+int TitleFromText(const char *text, int edition, char *title, size_t cap) {
+    if (cap) title[0] = '\0';
+    switch (DetectColorSetForm(text)) {
+    case kFormLegacy:
+        return ReadLegacyTitle(text, edition, title, cap);
+    case kFormCurrent:
+        return ChooseTitle(text, edition, title, cap);
+    default:
+        return 0;
+    }
+}
+
+bool ParseColorLine(const char *line, ColorSet *set) {
+    int index = -1;
+    for (int i = 0; i < kElementCount; i++)
+        if (StartsWith(line, ElementNames[i])) index = i;
+    if (index < 0) return false;
+    const char *p = line + strlen(ElementNames[index]);
+    if (*p != '=') return true;  // a known name without "=": the element keeps its value
+    p++;
+    uint32_t rgb[3];
+    for (int k = 0; k < 3; k++)
+        if (!ScanInt(&p, &rgb[k])) return true;  // fewer than three numbers: unchanged
+    set->value[index] = MakeColor((int)(rgb[0] & 0xFF), (int)(rgb[1] & 0xFF), (int)(rgb[2] & 0xFF));
+    return true;
+}
+
+ColorsFromTextResult ColorsFromText(const char *text, const ColorSet &current, ColorSet *set, int *badLines) {
+    *badLines = 0;
+    switch (DetectColorSetForm(text)) {
+    case kFormLegacy: {
+        *set = current;
+        const char *second = NextLine(text);
+        const char *third = second ? NextLine(second) : nullptr;
+        if (third) ReadColorLines(third, set, badLines);
+        return kColorsRead;
+    }
+    case kFormCurrent: {
+        const char *first = FindSection(text, kSectionColors);
+        if (!first) return kColorsNoList;
+        *set = current;
+        ReadColorLines(first, set, badLines);
+        return kColorsRead;
+    }
+    default:
+        return kColorsNotColorSet;
+    }
+}
+
+WallpaperFromTextResult WallpaperFromText(const char *text, char *name, size_t cap, int32_t *tile) {
+    name[0] = '\0';
+    *tile = 0;
+    if (DetectColorSetForm(text) != kFormCurrent) return kWallpaperRead;
+    bool fits = true;
+    for (const char *line = FindSection(text, kSectionWallpaper); line && !EndsList(line); line = NextLine(line)) {
+        if (StartsWith(line, "Wallpaper")) {
+            const char *p = line + 9;
+            while (*p == '=' || *p == ' ') p++;
+            fits = CopyToLineEnd(p, name, cap);
+        } else if (StartsWith(line, "TileWallpaper")) {
+            const char *p = line + 13;
+            int32_t value;
+            if (*p == '=') {
+                p++;
+                if (ScanSigned(&p, &value)) *tile = value;
+            }
+        }
+    }
+    return fits ? kWallpaperRead : kWallpaperNameTooLong;
+}
+
+namespace {
+
+void AddLine(std::string *out, const char *text, size_t len) {
+    out->append(text, len);
+    out->append("\r\n");
+}
+
+void AddLine(std::string *out, const char *text) { AddLine(out, text, strlen(text)); }
+
+void AddTitle(std::string *out, const char *header, const char *title) {
+    if (!title) return;
+    AddLine(out, header);
+    char line[kMaxTitleBytes + 1];
+    CopyToLineEnd(title, line, sizeof line);
+    AddLine(out, line);
+}
+
+}  // namespace
+
+ComposeResult ComposeColorSetFile(const ColorSet &colors, const char *primary, const char *sibling,
+                                  const char *english, const char *wallpaper, int32_t tile, std::string *out) {
+    out->clear();
+    if (wallpaper) {
+        const char *end = wallpaper;
+        while (*end && *end != '\r' && *end != '\n') end++;
+        if (*end || (size_t)(end - wallpaper) > kMaxWallpaperNameBytes) return kComposeNameTooLong;
+    }
+    char line[160];
+    snprintf(line, sizeof line, "%s%s", kHeaderCurrent, kVersionSuffix);
+    AddLine(out, line);
+    AddTitle(out, kSectionPrimary, primary);
+    AddTitle(out, kSectionSibling, sibling);
+    AddTitle(out, kSectionEnglish, english);
+    AddLine(out, kSectionColors);
+    for (int i = 0; i < kElementCount; i++) {
+        char rgb[16];
+        FormatRgbText(colors.value[i], rgb, sizeof rgb);
+        snprintf(line, sizeof line, "%s= %s", ElementNames[i], rgb);
+        AddLine(out, line);
+    }
+    if (wallpaper) {
+        AddLine(out, kSectionWallpaper);
+        snprintf(line, sizeof line, "Wallpaper= %s", wallpaper);
+        AddLine(out, line);
+        snprintf(line, sizeof line, "TileWallpaper= %d", (int)tile);
+        AddLine(out, line);
+    }
+    return kComposed;
+}

@@ -1,0 +1,62 @@
+// The color-set file format: reading the text of a whole file (title for an
+// edition, colors, wallpaper section) and composing the text the program
+// writes. Pure code; the file I/O and the messages live in colfile.cpp.
+#pragma once
+#include <stddef.h>
+#include <stdint.h>
+
+#include <string>
+
+#include "colorset.h"
+
+extern const char kHeaderCurrent[];   // "[WindowsSystemColors]"
+extern const char kHeaderLegacy[];    // "[るみべいん]" in Shift-JIS, 12 bytes
+extern const char kVersionSuffix[];   // " VER01.00"
+extern const char kSectionPrimary[];  // "[LUMIVANE]"
+extern const char kSectionSibling[];  // "[VELTINA]"
+extern const char kSectionEnglish[];  // "[ENGLISH]"
+extern const char kSectionColors[];   // "[ListOfColors]"
+extern const char kSectionWallpaper[];  // "[WallPaper]"
+
+enum {
+    kMaxTitleBytes = 129,          // a title line through the 132-byte line buffer
+    kMaxWallpaperNameBytes = 118,  // "Wallpaper= " stands before it
+    kTitleCap = 132,
+    kWallpaperNameCap = 260,
+};
+
+enum ColorSetForm { kFormNeither, kFormCurrent, kFormLegacy };
+ColorSetForm DetectColorSetForm(const char *text);
+
+// The start of the line after the first line that begins with header, or
+// null when there is none (or the matching line has no LF after it).
+const char *FindSection(const char *text, const char *header);
+// Copies up to the next NUL, CR or LF. Returns false when the text did not
+// fit: dst then holds what fits, cut on a character boundary.
+bool CopyToLineEnd(const char *from, char *dst, size_t cap);
+
+// The title of a color-set text for an edition. 1 when the text is a
+// color-set file (title possibly empty), 0 when it is not, or when it is a
+// legacy file without a second line read by the primary edition.
+int TitleFromText(const char *text, int edition, char *title, size_t cap);
+
+enum ColorsFromTextResult { kColorsRead, kColorsNotColorSet, kColorsNoList };
+// Fills set from current, then from every color line. badLines counts the
+// lines that name no element (each is reported to the user).
+ColorsFromTextResult ColorsFromText(const char *text, const ColorSet &current, ColorSet *set, int *badLines);
+// One color line; false when it begins with no element name.
+bool ParseColorLine(const char *line, ColorSet *set);
+
+enum WallpaperFromTextResult { kWallpaperRead, kWallpaperNameTooLong };
+// The wallpaper section of a current-form text (legacy and other texts give
+// an empty name). name is empty and tile 0 when there is none. A name that
+// does not fit is cut (for display only) and reported as too long.
+WallpaperFromTextResult WallpaperFromText(const char *text, char *name, size_t cap, int32_t *tile);
+
+enum ComposeResult { kComposed, kComposeNameTooLong };
+// The text of a current-form file, lines ended by CR LF. Null titles have no
+// section; a null wallpaper has no wallpaper section. Titles longer than
+// kMaxTitleBytes are cut at a character boundary; a wallpaper name longer
+// than kMaxWallpaperNameBytes is refused (a cut name names another file).
+ComposeResult ComposeColorSetFile(const ColorSet &colors, const char *primary, const char *sibling,
+                                  const char *english, const char *wallpaper, int32_t tile, std::string *out);

@@ -1,0 +1,51 @@
+#include "scheme_codec.h"
+
+#include <string.h>
+
+const uint16_t SchemeFieldOrder[kSchemeFieldCount] = {1, 12, 5, 8, 4, 7, 2, 3, 9, 10, 11, 6, 0};
+
+static int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+uint32_t ParseHex(const char **pos) {
+    uint32_t value = 0;
+    const char *p = *pos;
+    for (int d; (d = HexDigitValue(*p)) >= 0; p++) value = value * 16u + (uint32_t)d;
+    *pos = p;
+    return value;
+}
+
+bool FormatHex(char *text, size_t cap, uint32_t value) {
+    char digits[9];
+    int n = 0;
+    do {
+        digits[n++] = "0123456789ABCDEF"[value & 0xF];
+        value >>= 4;
+    } while (value);
+    size_t have = strnlen(text, cap);
+    if (have + (size_t)n + 1 > cap) return false;
+    for (int i = 0; i < n; i++) text[have + i] = digits[n - 1 - i];
+    text[have + n] = '\0';
+    return true;
+}
+
+void DecodeSchemeLine(const char *line, ColorSet *set) {
+    const char *p = line;
+    for (int k = 0; k < kSchemeFieldCount && *p; k++) {
+        if (*p == ',') p++;
+        set->value[SchemeFieldOrder[k]] = (int32_t)ParseHex(&p);
+    }
+}
+
+void EncodeSchemeLine(const ColorSet &set, char *line, size_t cap) {
+    if (cap == 0) return;
+    line[0] = '\0';
+    for (int k = 0; k < kSchemeFieldCount; k++) {
+        if (k > 0 && strnlen(line, cap) + 2 <= cap) strncat(line, ",", 2);
+        FormatHex(line, cap, (uint32_t)set.value[SchemeFieldOrder[k]]);
+    }
+}

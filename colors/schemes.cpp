@@ -1,0 +1,89 @@
+#include "schemes.h"
+
+#include <string.h>
+
+#include "../app/globals.h"
+#include "../platform/mbtext.h"
+#include "../platform/win32.h"
+#include "../resources/strings.h"
+#include "scheme_codec.h"
+#include "syscolors.h"
+
+static const char kSchemeSection[] = "COLOR SCHEMES";
+static const char kControlIni[] = "control.ini";
+static const char kSystemPrefix[] = "[SYSTEM]\t";
+enum { kSystemEntryCap = 260 };
+
+HLOCAL AllocProfileBuffer(WORD preferred, WORD minimum) {
+    for (WORD size = preferred; size > minimum; size = (WORD)(size >> 1)) {
+        HLOCAL block = LocalAlloc(LMEM_MOVEABLE, size);
+        if (block) return block;
+    }
+    return LocalAlloc(LMEM_MOVEABLE, minimum);
+}
+
+void ListSchemes(HWND listBox) {
+    HLOCAL block = AllocProfileBuffer(32767, 256);
+    if (!block) {
+        ShowOutOfMemory();
+        return;
+    }
+    DWORD size = (DWORD)LocalSize(block);
+    char *names = (char *)LocalLock(block);
+    DWORD count = ReadPrivateProfileText(kSchemeSection, nullptr, "", names, size, kControlIni);
+    if (size < 2 || count >= size - 2) {
+        LocalUnlock(block);
+        LocalFree(block);
+        ShowOutOfMemory();
+        return;
+    }
+    for (const char *name = names; *name; name += strlen(name) + 1) {
+        char entry[kSystemEntryCap];
+        if (!CopyText(entry, sizeof entry, kSystemPrefix) || !AppendText(entry, sizeof entry, name))
+            continue;  // a name the list cannot hold whole is left out, never cut
+        SendMessageA(listBox, LB_ADDSTRING, 0, (LPARAM)entry);
+    }
+    LocalUnlock(block);
+    LocalFree(block);
+}
+
+bool ReadScheme(ColorSet *set, const char *key) {
+    ShowWaitCursor();
+    HLOCAL block = AllocProfileBuffer(32767, 256);
+    if (!block) {
+        ShowArrowCursor();
+        ShowOutOfMemory();
+        return false;
+    }
+    DWORD size = (DWORD)LocalSize(block);
+    char *line = (char *)LocalLock(block);
+    DWORD count = ReadPrivateProfileText(kSchemeSection, key, "", line, size, kControlIni);
+    if (size < 2 || count >= size - 2) {
+        LocalUnlock(block);
+        LocalFree(block);
+        ShowArrowCursor();
+        ShowOutOfMemory();
+        return false;
+    }
+    CaptureColors(set);
+    DecodeSchemeLine(line, set);
+    ShowArrowCursor();
+    LocalUnlock(block);
+    LocalFree(block);
+    return true;
+}
+
+int WriteScheme(const ColorSet &set, const char *key) {
+    char line[kSchemeLineCap];
+    EncodeSchemeLine(set, line, sizeof line);
+    char present[kSchemeLineCap];
+    if (ReadPrivateProfileText(kSchemeSection, key, "", present, sizeof present, kControlIni) != 0) {
+        int answer = ShowNamedMessage(g_app.MainWindow, kMsgInstalledAlready, key, MB_YESNOCANCEL);
+        if (answer != IDYES) return answer;
+    }
+    if (!WritePrivateProfileText(kSchemeSection, key, line, kControlIni)) {
+        ShowNamedMessage(g_app.MainWindow, kMsgWriteFailed, kControlIni, MB_OK | MB_ICONHAND);
+        return IDNO;  // not installed: the install-all loop goes on with the next file
+    }
+    return IDYES;
+}

@@ -1,0 +1,12 @@
+// The control panel's named color schemes in control.ini "COLOR SCHEMES".
+#pragma once
+#include <windows.h>
+
+#include "colorset.h"
+
+HLOCAL AllocProfileBuffer(WORD preferred, WORD minimum);
+// Adds "[SYSTEM]" TAB name for every scheme to the list box.
+void ListSchemes(HWND listBox);
+bool ReadScheme(ColorSet *set, const char *key);
+// IDYES when written; IDNO or IDCANCEL when the user kept the old scheme.
+int WriteScheme(const ColorSet &set, const char *key);

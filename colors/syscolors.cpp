@@ -1,0 +1,36 @@
+#include "syscolors.h"
+
+#include <windows.h>
+
+#include "../app/globals.h"
+#include "../platform/win32.h"
+
+void CaptureColors(ColorSet *set) {
+    for (int i = 0; i < kElementCount; i++) set->value[i] = (int32_t)ReadSysColor(i);
+}
+
+void ApplyColors(const ColorSet &set) {
+    COLORREF values[kElementCount];
+    HDC dc = GetDC(g_app.MainWindow);
+    for (int i = 0; i < kElementCount; i++) {
+        COLORREF v = set.value[i] == kKeepColor ? ReadSysColor(i) : (COLORREF)set.value[i];
+        if (IsNearestColorElement(i) && dc) v = GetNearestColor(dc, v);
+        values[i] = v;
+    }
+    if (dc) ReleaseDC(g_app.MainWindow, dc);
+    WriteSysColors(kElementCount, ElementList, values);
+}
+
+bool WriteColorsToWinIni(const ColorSet &set) {
+    bool ok = true;
+    ShowWaitCursor();
+    for (int i = 0; i < kElementCount; i++) {
+        char text[16];
+        FormatRgbText(set.value[i], text, sizeof text);
+        ok = WriteProfileText("colors", ElementNames[i], text) && ok;
+    }
+    ShowArrowCursor();
+    return ok;
+}
+
+bool ClearCurrentScheme() { return WritePrivateProfileText("CURRENT", "COLOR SCHEMES", "", "control.ini"); }

@@ -1,0 +1,14 @@
+// The desktop wallpaper: the one in force, and applying a named bitmap.
+#pragma once
+#include <windows.h>
+#include <stddef.h>
+#include <stdint.h>
+
+// True, with the file name (no directory) and the tile flag, when a
+// wallpaper is in force; false, writing neither, when none is.
+bool ReadCurrentWallpaper(char *name, size_t cap, int32_t *tile);
+// Finds the bitmap (from the program's directory first), records the tile
+// flag, sets the wallpaper and repaints. A missing file is reported.
+void ApplyWallpaper(HWND owner, const char *fileName, int32_t tile);
+// Applies the wallpaper section of a color-set file, if it names a file.
+void ApplyFileWallpaper(HWND owner, const char *colorSetPath);

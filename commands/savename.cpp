@@ -1,0 +1,1 @@
+// Placeholder for the Save As and Add name rules.

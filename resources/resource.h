@@ -1,0 +1,101 @@
+/*
+ * resource.h - numeric ids shared by the resource script and the C++ code.
+ *
+ * Only #define lines live here so that both windres and the compiler can
+ * read this file.  Named resources (menus, dialog templates, accelerator
+ * table, icon group and logo bitmap) are referred to by their names:
+ *
+ *   lumvmenu, lumvenglish                    main window menus
+ *   JPNPANELDLG, ENGPANELDLG                 scheme list panel
+ *   JPNADD, ENGADD                           Add color set dialog
+ *   SAVEASLUMIVANE, SAVEASVELTINA,
+ *   SAVEASENGLISH                            Save As dialog
+ *   LumvAccel                                accelerator table
+ *   LUMVICON                                 icon group
+ *   LVLOGO                                   logo bitmap
+ */
+#ifndef LUMIVANE_RESOURCE_H
+#define LUMIVANE_RESOURCE_H
+
+/* Image id of the single 32x32 16-color picture inside the LUMVICON group. */
+#define IDI_LUMVICON_IMAGE        1
+
+/* ---- Menu commands (also the accelerator's command) ---- */
+#define IDM_OPEN                  410
+#define IDM_SAVEAS                411
+#define IDM_EXIT                  412
+#define IDM_ABOUT                 413
+#define IDM_FIX                   414
+#define IDM_ADD                   415
+#define IDM_DELETE                416
+#define IDM_INSTALL_SELECTED      417
+#define IDM_INSTALL_ALL           418
+
+/* ---- Dialog controls ---- */
+/* IDOK (1) and IDCANCEL (2) come from <windows.h>. */
+#define IDC_PANEL_HINT            101
+#define IDC_WITH_WALLPAPER        113
+#define IDC_FILENAME              401
+#define IDC_ADD_DIRTEXT           403
+#define IDC_ADD_LIST              404
+#define IDC_SCHEME_LIST           406
+#define IDC_FILE_LIST             407
+#define IDC_TITLE_PRIMARY         420
+#define IDC_TITLE_SIBLING         421
+#define IDC_TITLE_ENGLISH         422
+/* Labels the code never addresses. */
+#define IDC_LABEL                 65535
+
+/* ---- String table ----
+ * A run of consecutive ids is read up to the next id that has no string,
+ * so the gaps (8, 11, 16, 21, 26-28, 32, 39, 47) must stay empty. */
+#define IDS_GREETING              2
+
+#define IDS_TAKEOVER_1            3
+#define IDS_TAKEOVER_2            4
+#define IDS_TAKEOVER_3            5
+#define IDS_TAKEOVER_4            6
+#define IDS_TAKEOVER_5            7
+
+#define IDS_PARDON_1              9
+#define IDS_PARDON_2              10
+
+#define IDS_ABOUT_PRIMARY_1       12
+#define IDS_ABOUT_PRIMARY_2       13
+#define IDS_ABOUT_PRIMARY_3       14
+#define IDS_ABOUT_PRIMARY_4       15
+
+#define IDS_ALREADY_1             17
+#define IDS_ALREADY_2             18
+#define IDS_ALREADY_3             19
+#define IDS_ALREADY_4             20
+
+#define IDS_FIX_JAPANESE_1        22
+#define IDS_FIX_JAPANESE_2        23
+#define IDS_FIX_JAPANESE_3        24
+#define IDS_FIX_JAPANESE_4        25
+
+#define IDS_ABOUT_SIBLING_1       29
+#define IDS_ABOUT_SIBLING_2       30
+#define IDS_ABOUT_SIBLING_3       31
+
+#define IDS_ABOUT_ENGLISH_1       33
+#define IDS_ABOUT_ENGLISH_2       34
+#define IDS_ABOUT_ENGLISH_3       35
+#define IDS_ABOUT_ENGLISH_4       36
+#define IDS_ABOUT_ENGLISH_5       37
+#define IDS_ABOUT_ENGLISH_6       38
+
+#define IDS_TITLE_PRIMARY         40
+#define IDS_TITLE_SIBLING         41
+#define IDS_TITLE_ENGLISH         42
+
+#define IDS_FIX_ENGLISH_1         43
+#define IDS_FIX_ENGLISH_2         44
+#define IDS_FIX_ENGLISH_3         45
+#define IDS_FIX_ENGLISH_4         46
+
+#define IDS_WALLPAPER_MISSING_JA  48
+#define IDS_WALLPAPER_MISSING_EN  49
+
+#endif /* LUMIVANE_RESOURCE_H */

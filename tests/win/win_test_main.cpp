@@ -1,0 +1,13 @@
+// The Windows-side tests' main: the program's text stepping, and message
+// boxes answered by script so that no test can hang on one.
+#include <gtest/gtest.h>
+
+#include "../../platform/win32.h"
+#include "msgbox_script.h"
+
+int main(int argc, char **argv) {
+    testing::InitGoogleTest(&argc, argv);
+    UsePlatformCharStepping();
+    ScriptBoxes();
+    return RUN_ALL_TESTS();
+}
