@@ -89,7 +89,7 @@ void DispatchCommand(HWND mainWindow, WPARAM wParam) {
     FocusSchemeList();
 }
 
-extern "C" LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LV_EXPORT LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         return OnCreate(window);

@@ -102,7 +102,7 @@ static INT_PTR OnPanelCommand(HWND panel, WPARAM wParam) {
     return FALSE;
 }
 
-extern "C" INT_PTR CALLBACK MainPanelDlg(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
+LV_EXPORT INT_PTR CALLBACK MainPanelDlg(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
         return BuildSchemeList(panel);

@@ -5,10 +5,11 @@
 enum { WM_REBUILDLIST = WM_USER };
 enum { kSchemeTabStop = 64 };
 
-extern "C" {
-LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK MainPanelDlg(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
-}
+// The window and dialog procedures are exported by name.
+#define LV_EXPORT extern "C" __declspec(dllexport)
+
+LV_EXPORT LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LV_EXPORT INT_PTR CALLBACK MainPanelDlg(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
 
 HWND CreatePanel(HWND mainWindow);
 void DispatchCommand(HWND mainWindow, WPARAM wParam);

@@ -22,6 +22,7 @@ set(LV_WIN_SOURCES
   commands/delete_fix.cpp
   commands/install.cpp
   commands/about.cpp
+  commands/logo.cpp
 )
 add_library(lvwin STATIC ${LV_WIN_SOURCES})
 target_compile_options(lvwin PRIVATE ${LV_WARNINGS})
@@ -38,16 +39,16 @@ if(LV_TESTS)
 
   # In-process tests of the Win32 side: profile files, system colors, files,
   # with message boxes answered through the platform seam.
-  file(GLOB LV_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*_test.cpp)
-  add_executable(lv_win_tests ${LV_WIN_TESTS} tests/win/win_test_main.cpp tests/win/msgbox_script.cpp tests/win/win_fixture.cpp
-                 resources/lumivane.rc)
+  file(GLOB LV_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
+  add_executable(lv_win_tests ${LV_WIN_TESTS} resources/lumivane.rc)
   target_compile_options(lv_win_tests PRIVATE ${LV_WARNINGS} -finput-charset=UTF-8 -fexec-charset=CP932)
   target_link_libraries(lv_win_tests PRIVATE lvwin gtest)
   target_link_options(lv_win_tests PRIVATE ${LV_STATIC})
 
   # The end-to-end driver: starts the real program and talks to its windows.
-  file(GLOB LV_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_test.cpp)
-  add_executable(lv_e2e ${LV_E2E_TESTS} tests/e2e/driver.cpp tests/e2e/fixture.cpp tests/e2e/e2e_main.cpp)
+  file(GLOB LV_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
+  list(FILTER LV_E2E_SOURCES EXCLUDE REGEX "probe\\.cpp$")
+  add_executable(lv_e2e ${LV_E2E_SOURCES})
   target_compile_options(lv_e2e PRIVATE ${LV_WARNINGS} -finput-charset=UTF-8 -fexec-charset=CP932)
   target_link_libraries(lv_e2e PRIVATE lvpure gtest user32 gdi32 psapi)
   target_link_options(lv_e2e PRIVATE ${LV_STATIC})

@@ -1,0 +1,1 @@
+// The logo window: placeholder until it lands.
