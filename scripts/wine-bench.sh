@@ -2,7 +2,7 @@
 # build tree, a persistent wineserver, and an X display (a private Xvfb when
 # there is none). Never touches ~/.wine.
 LV_TOP=${LV_TOP:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
-export WINEPREFIX="$LV_TOP/build/wineprefix"
+export WINEPREFIX="${LV_WINEPREFIX:-$LV_TOP/build/wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 LV_XVFB_PID=""
