@@ -61,7 +61,7 @@ void DispatchCommand(HWND mainWindow, WPARAM wParam) {
         SendMessageA(mainWindow, WM_CLOSE, 0, 0);
         return;
     case IDM_ABOUT:
-        AboutCommand();
+        AboutCommand(g_app.MainWindow, g_app.Instance, g_app.PrevInstance);
         break;
     case IDM_FIX:
         FixWithCurrentColorCommand(mainWindow);

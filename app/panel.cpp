@@ -61,15 +61,7 @@ static void ApplyFileEntry(HWND panel, const char *entry) {
     char name[kPathCap];
     if (!FileEntryName(entry, name, sizeof name)) return;
     char path[kPathCap];
-    if (!GetProgramDir(path, kModulePathLimit) || !AppendText(path, sizeof path, name)) {
-        // The path does not fit: refuse it as the reader refuses a missing file.
-        char text[kMessageCap], shown[kMessageCap];
-        GetProgramDir(shown, sizeof shown);
-        AppendText(shown, sizeof shown, name);
-        FormatWithName(kFormatInternalNotFound, shown, text, sizeof text);
-        ShowTitledMessage(nullptr, text, MB_OK | MB_ICONHAND);
-        return;
-    }
+    if (!ListedFilePath(name, path, sizeof path)) return;
     ColorSet colors;
     if (!ReadColorSetColors(&colors, path)) return;
     ApplyColors(colors);

@@ -14,7 +14,7 @@ int InstallFileEntry(const char *entry) {
     char key[kPathCap];
     if (!FileEntryName(entry, key, sizeof key)) return IDNO;
     char path[kPathCap];
-    if (!GetProgramDir(path, kModulePathLimit) || !AppendText(path, sizeof path, key)) return IDNO;
+    if (!ListedFilePath(key, path, sizeof path)) return IDNO;
     ColorSet colors;
     if (!ReadColorSetColors(&colors, path)) return IDNO;
     return WriteScheme(colors, key);
