@@ -7,9 +7,10 @@
 
 int DetectEdition(HINSTANCE instance) {
     (void)instance;
-    char path[kPathCap];
+    // The whole module path: only its base name is kept.
+    char path[MAX_PATH + 1];
     char base[MAX_PATH];
-    if (!GetModulePath(path, kModulePathLimit + 1)) return 0;
+    if (!GetModulePath(path, sizeof path)) return 0;
     if (!ModuleBaseName(path, base, sizeof base)) return 0;
     // A longer name is cut for the class name; the edition test still sees
     // the whole name.

@@ -450,3 +450,32 @@ TEST(Window, NoQuestionAfterAFirstStartFromTheCommandLine) {
 }
 
 }  // namespace
+
+namespace {
+
+// A program directory so deep that it and a file name do not fit a path:
+// the file is listed, but applying it is refused, never cut into another
+// path.
+TEST(WindowDeepDirectory, PathThatDoesNotFitIsRefusedWithTheReadersMessage) {
+    std::string deep = "D" + std::string(90, 'd');
+    ProgramDir p = PrepareProgram(deep);
+    ClearSchemes();
+    std::string name = std::string(30, 'n') + ".col";
+    std::string text;
+    ASSERT_EQ(kComposed, ComposeColorSetFile(GreetingColors, nullptr, nullptr, "Deep", nullptr, 0, &text));
+    ASSERT_TRUE(WriteBytes(p.dir + name, text));
+    ASSERT_GT(p.dir.size() + name.size(), 131u);
+    SetDesktopColors(StartingColors());
+    Window w = StartWindowed(p);
+    ASSERT_EQ(std::vector<std::string>{"(" + name + ")\tDeep"}, Entries(w));
+    Command(w, IDM_OPEN);
+    Box box = WaitBox(w.program);
+    ASSERT_TRUE(box.window);
+    EXPECT_EQ("INTERNAL ERROR, File " + p.dir + name + " not found", box.text);
+    Answer(box, IDOK);
+    Sync(w);
+    EXPECT_EQ(StartingColors(), ReadDesktopColors());
+    EXPECT_EQ(0, ExitProgram(w));
+}
+
+}  // namespace
