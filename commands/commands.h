@@ -14,6 +14,6 @@ void FixWithCurrentColorCommand(HWND owner);
 int InstallFileEntry(const char *entry);
 void InstallSelected(HWND panel);
 void InstallAll(HWND panel);
-// About (413): the edition's About text, with the logo and the greeting in
-// the Japanese editions.
-void AboutCommand();
+// About (413): the edition's About text, with the logo (owned by owner) and
+// the greeting in the Japanese editions.
+void AboutCommand(HWND owner, HINSTANCE instance, HINSTANCE prevInstance);

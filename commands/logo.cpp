@@ -1,1 +1,201 @@
-// The logo window: placeholder until it lands.
+// The logo window of the About command. It runs a message loop of its own
+// and owns the program's only timer.
+#include "logo.h"
+
+#include <stdint.h>
+
+namespace {
+
+const char kLogoClass[] = "LVLOGO";
+const char kLogoBitmap[] = "LVLOGO";
+const char kLogoTitle[] = "Lumivane Logo";
+// A visible pop-up with a thin border and no caption; the platform makes it
+// a top-level window owned by the main window.
+const DWORD kLogoStyle = WS_POPUP | WS_CHILD | WS_VISIBLE | WS_BORDER;
+const UINT_PTR kLogoTimerEvent = 0;
+const UINT kLogoTickMs = 50;
+const int kRevealStep = 2;
+const COLORREF kLogoField = RGB(0, 255, 255);  // cyan
+
+struct LogoState {
+    HBITMAP bitmap;
+    int width;
+    int height;
+    int32_t revealedWidth;
+    bool done;
+    UINT_PTR timer;  // what SetTimer returned: nonzero while the tick runs
+    bool classTried;
+    int timerRepaints;
+};
+
+LogoState g_logo = {nullptr, 0, 0, 0, false, 0, false, 0};
+
+void PublishProgress(HWND window) {
+    SetWindowLongPtrA(window, GWLP_USERDATA, LogoProgressValue(g_logo.revealedWidth, g_logo.timerRepaints));
+}
+
+// Registered once per process: after a first attempt, failed or not, the
+// class is taken as there.
+bool RegisterLogoClassOnce(HINSTANCE instance) {
+    if (g_logo.classTried) return true;
+    g_logo.classTried = true;
+    WNDCLASSA wc = {};
+    wc.style = 0;
+    wc.lpfnWndProc = LVWndProc;
+    wc.cbClsExtra = 0;
+    wc.cbWndExtra = 0;
+    wc.hInstance = instance;
+    wc.hIcon = nullptr;
+    wc.hCursor = LoadCursorA(nullptr, (LPCSTR)IDC_ARROW);
+    wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
+    wc.lpszMenuName = nullptr;
+    wc.lpszClassName = kLogoClass;
+    return RegisterClassA(&wc) != 0;
+}
+
+bool LoadLogoBitmap(HINSTANCE instance) {
+    HBITMAP bitmap = LoadBitmapA(instance, kLogoBitmap);
+    if (!bitmap) return false;
+    BITMAP info;
+    if (!GetObjectA(bitmap, sizeof info, &info)) {
+        DeleteObject(bitmap);
+        return false;
+    }
+    g_logo.bitmap = bitmap;
+    g_logo.width = info.bmWidth;
+    g_logo.height = info.bmHeight;
+    return true;
+}
+
+bool g_quitPending = false;
+
+void ReleaseLogoBitmap() {
+    if (g_logo.bitmap) DeleteObject(g_logo.bitmap);
+    g_logo.bitmap = nullptr;
+}
+
+// Dispatches the thread's messages until the logo is done. A quit message
+// (the main window closed meanwhile, which destroys the logo with it)
+// belongs to the main loop: it is posted again with its exit code.
+void RunLogoLoop() {
+    MSG msg;
+    for (;;) {
+        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            PostQuitMessage((int)msg.wParam);
+            g_quitPending = true;
+            return;
+        }
+        if (got < 0) return;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+        if (g_logo.done) return;
+    }
+}
+
+LRESULT OnLogoCreate(HWND window) {
+    g_logo.timer = SetTimer(window, kLogoTimerEvent, kLogoTickMs, nullptr);
+    PublishProgress(window);
+    return 0;
+}
+
+// The timer is known by its event, not by what SetTimer returned: for a
+// window's timer that is only a success flag.
+LRESULT OnLogoDestroy(HWND window) {
+    if (g_logo.timer != 0) {
+        KillTimer(window, kLogoTimerEvent);
+        g_logo.timer = 0;
+    }
+    return 0;
+}
+
+// Each tick widens both halves by one step until they reach half the
+// picture; the logo ends on the tick that passes the whole width.
+LRESULT OnLogoTimer(HWND window) {
+    g_logo.revealedWidth += kRevealStep;
+    if (g_logo.revealedWidth > g_logo.width) {
+        g_logo.done = true;
+    } else if (g_logo.revealedWidth < g_logo.width / 2) {
+        InvalidateRect(window, nullptr, FALSE);
+        UpdateWindow(window);
+        g_logo.timerRepaints++;
+    }
+    PublishProgress(window);
+    return 0;
+}
+
+// Cyan over the whole client area, then the picture's two outer strips of
+// the revealed width side by side at the centre line.
+LRESULT OnLogoPaint(HWND window) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    HDC memory = CreateCompatibleDC(dc);
+    if (!memory) {
+        EndPaint(window, &ps);
+        return 0;
+    }
+    HGDIOBJ previous = SelectObject(memory, g_logo.bitmap);
+    RECT client;
+    GetClientRect(window, &client);
+    SetBkColor(dc, kLogoField);
+    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &client, "", 0, nullptr);
+    int centre = client.right / 2;
+    int top = client.bottom / 2 - g_logo.height / 2;
+    int half = g_logo.width / 2;
+    if (g_logo.revealedWidth < half) half = g_logo.revealedWidth;
+    BitBlt(dc, centre - half, top, half, g_logo.height, memory, 0, 0, SRCCOPY);
+    BitBlt(dc, centre, top, half, g_logo.height, memory, g_logo.width - half, 0, SRCCOPY);
+    if (previous) SelectObject(memory, previous);
+    EndPaint(window, &ps);
+    DeleteDC(memory);
+    return 0;
+}
+
+LRESULT OnLogoEnd() {
+    g_logo.done = true;
+    return 0;
+}
+
+}  // namespace
+
+LV_EXPORT LRESULT CALLBACK LVWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        return OnLogoCreate(window);
+    case WM_DESTROY:
+        return OnLogoDestroy(window);
+    case WM_PAINT:
+        return OnLogoPaint(window);
+    case WM_TIMER:
+        return OnLogoTimer(window);
+    case WM_CLOSE:  // not passed on: the logo's loop destroys the window
+    case WM_KEYDOWN:
+    case WM_LBUTTONDOWN:
+        return OnLogoEnd();
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+bool QuitIsPending() { return g_quitPending; }
+
+int ShowLogo(HWND owner, HINSTANCE instance, HINSTANCE prevInstance) {
+    if (!prevInstance && !RegisterLogoClassOnce(instance)) return 0;
+    if (!LoadLogoBitmap(instance)) return 0;
+    g_logo.revealedWidth = 0;
+    g_logo.timerRepaints = 0;
+    int w = g_logo.width;
+    int h = g_logo.height;
+    HWND window = CreateWindowExA(0, kLogoClass, kLogoTitle, kLogoStyle, GetSystemMetrics(SM_CXSCREEN) / 2 - w,
+                                  GetSystemMetrics(SM_CYSCREEN) / 2 - h, 2 * w, 2 * h, owner, nullptr, instance,
+                                  nullptr);
+    if (!window) {
+        ReleaseLogoBitmap();
+        return 0;
+    }
+    g_logo.done = false;
+    RunLogoLoop();
+    if (IsWindow(window)) DestroyWindow(window);
+    ReleaseLogoBitmap();
+    return 1;
+}

@@ -1,0 +1,25 @@
+// The About command's logo window: the picture opens from the centre line
+// on a cyan field, then the window ends by itself or on a key or a click.
+#pragma once
+#include <windows.h>
+
+#include "../app/window.h"
+
+LV_EXPORT LRESULT CALLBACK LVWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Shows the logo window owned by owner and returns once it has ended:
+// 1 when a logo was shown, 0 when none could be. A quit message that
+// arrives meanwhile ends the logo and is posted again for the main loop.
+int ShowLogo(HWND owner, HINSTANCE instance, HINSTANCE prevInstance);
+// True once the logo has passed a quit message on: the program is ending,
+// and nothing more is shown or changed.
+bool QuitIsPending();
+
+// The logo window keeps its progress in its user data, so that anyone
+// watching it (another process too) can follow the animation: the revealed
+// width in the low word, the number of timer-driven repaints in the high.
+inline LONG_PTR LogoProgressValue(int revealedWidth, int timerRepaints) {
+    return (LONG_PTR)(((DWORD)(timerRepaints & 0xFFFF) << 16) | (DWORD)(revealedWidth & 0xFFFF));
+}
+inline int LogoRevealedWidth(LONG_PTR progress) { return (int)((DWORD)progress & 0xFFFF); }
+inline int LogoTimerRepaints(LONG_PTR progress) { return (int)(((DWORD)progress >> 16) & 0xFFFF); }
