@@ -200,41 +200,37 @@ TEST(AboutJapaneseSibling, LogoEndsByItselfOnceThePictureWidthIsPassed) {
     EXPECT_EQ(0, WaitExit(run));
 }
 
+// Closes the main window while the logo is up; the program's exit code
+// (-1 when it has not ended).
+int CloseUnderTheLogo(const char *exeName) {
+    ProgramDir p = PrepareProgram(CurrentTestName(), exeName);
+    Program run;
+    HWND main = StartWindowed(p, &run);
+    EXPECT_TRUE(main) << "no main window";
+    if (!main) return -1;
+    PostCommand(main, IDM_ABOUT);
+    HWND logo = WaitWindow(run, kLogoClass);
+    EXPECT_TRUE(logo) << "no logo window";
+    EXPECT_TRUE(logo && WaitRevealed(logo, 10));
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    int exitCode = WaitExit(run, 15000);
+    if (exitCode == -1) Kill(run);
+    return exitCode;
+}
+
 // Closing the main window while the logo is up: the logo's loop must hand
 // the quit on, and the program ends with exit code 0.
 TEST(AboutJapaneseSibling, ClosingTheMainWindowUnderTheLogoEndsTheProgram) {
     if (!JapaneseCodePage()) GTEST_SKIP() << "needs code page 932";
-    ProgramDir p = PrepareProgram(CurrentTestName(), "VELTINA.EXE");
-    Program run;
-    HWND main = StartWindowed(p, &run);
-    ASSERT_TRUE(main) << "no main window";
-    PostCommand(main, IDM_ABOUT);
-    HWND logo = WaitWindow(run, kLogoClass);
-    ASSERT_TRUE(logo) << "no logo window";
-    ASSERT_TRUE(WaitRevealed(logo, 10));
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    int exitCode = WaitExit(run, 15000);
-    if (exitCode == -1) Kill(run);
-    EXPECT_EQ(0, exitCode) << "-1: still running";
+    EXPECT_EQ(0, CloseUnderTheLogo("VELTINA.EXE")) << "-1: still running";
 }
 
 // In the primary edition the greeting would follow the logo: a program that
 // is ending must not take over the desktop's colors on its way out.
 TEST(AboutJapanesePrimary, ClosingTheMainWindowUnderTheLogoSkipsTheGreeting) {
     if (!JapaneseCodePage()) GTEST_SKIP() << "needs code page 932";
-    ProgramDir p = PrepareProgram(CurrentTestName(), "LUMVAN32.EXE");
     SetDesktopColors(StartingColors());
-    Program run;
-    HWND main = StartWindowed(p, &run);
-    ASSERT_TRUE(main) << "no main window";
-    PostCommand(main, IDM_ABOUT);
-    HWND logo = WaitWindow(run, kLogoClass);
-    ASSERT_TRUE(logo) << "no logo window";
-    ASSERT_TRUE(WaitRevealed(logo, 10));
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    int exitCode = WaitExit(run, 15000);
-    if (exitCode == -1) Kill(run);
-    EXPECT_EQ(0, exitCode) << "-1: still running";
+    EXPECT_EQ(0, CloseUnderTheLogo("LUMVAN32.EXE")) << "-1: still running";
     EXPECT_EQ(StartingColors(), ReadDesktopColors()) << "no greeting colors left behind";
 }
 
