@@ -17,6 +17,7 @@ set(LV_WIN_SOURCES
   colors/colfile.cpp
   colors/wallpaper.cpp
   colors/schemes.cpp
+  commands/savestate.cpp
   commands/saveas.cpp
   commands/add.cpp
   commands/delete_fix.cpp
@@ -52,6 +53,13 @@ if(LV_TESTS)
   target_compile_options(lv_e2e PRIVATE ${LV_WARNINGS} -finput-charset=UTF-8 -fexec-charset=CP932)
   target_link_libraries(lv_e2e PRIVATE lvpure gtest user32 gdi32 psapi)
   target_link_options(lv_e2e PRIVATE ${LV_STATIC})
+
+  # The list rebuild in the running program against a minimal reader, and
+  # its resources over many cycles; run by hand (scripts/bench-rebuild).
+  add_executable(lv_rebuild_bench tests/bench/rebuild_bench.cpp tests/e2e/driver.cpp)
+  target_compile_options(lv_rebuild_bench PRIVATE ${LV_WARNINGS})
+  target_link_libraries(lv_rebuild_bench PRIVATE lvpure user32 gdi32 psapi)
+  target_link_options(lv_rebuild_bench PRIVATE ${LV_STATIC})
 
   # Reads the system colors, wallpaper and profile keys for shell scripts.
   add_executable(lv_probe tests/e2e/probe.cpp)

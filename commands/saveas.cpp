@@ -1,6 +1,165 @@
-// Save As: placeholder until the dialog lands.
-#include "../app/window.h"
-#include "commands.h"
+// Save As: the colors now on screen as a new color-set file, with the
+// titles of the edition's title fields and, when asked, the wallpaper; and
+// the first-run save of the windowed start-up.
+#include <string.h>
 
-void SaveAsCommand(HWND owner) {}
-void FirstRunSave(HWND owner) { RequestListRebuild(); }
+#include "../app/globals.h"
+#include "../colors/colfile.h"
+#include "../colors/colfile_text.h"
+#include "../colors/syscolors.h"
+#include "../colors/wallpaper.h"
+#include "../platform/mbtext.h"
+#include "../platform/win32.h"
+#include "../resources/messages.h"
+#include "../resources/resource.h"
+#include "../resources/strings.h"
+#include "commands.h"
+#include "savename.h"
+#include "savestate.h"
+
+enum { kSelectAllEnd = 0x7FFF };
+
+// Puts a present title into its field; a field the template lacks stays
+// absent.
+static void ShowTitle(HWND dialog, int fieldId, OptionalText title) {
+    const char *text = LockText(title);
+    if (text) SetDlgItemTextA(dialog, fieldId, text);
+    UnlockText(title);
+}
+
+static void OnSaveAsInit(HWND dialog) {
+    ShowTitle(dialog, IDC_TITLE_PRIMARY, g_saveState.titlePrimary);
+    ShowTitle(dialog, IDC_TITLE_SIBLING, g_saveState.titleSibling);
+    ShowTitle(dialog, IDC_TITLE_ENGLISH, g_saveState.titleEnglish);
+    const char *fileName = LockText(g_saveState.fileName);
+    if (fileName) {
+        // A relative name is resolved against WorkDir from here on.
+        SetCurrentDir(g_app.WorkDir);
+        SetDlgItemTextA(dialog, IDC_FILENAME, fileName);
+        SendDlgItemMessageA(dialog, IDC_FILENAME, EM_SETSEL, 0, kSelectAllEnd);
+    }
+    UnlockText(g_saveState.fileName);
+    SetOkState(dialog, g_saveState.fileName ? 0 : 1);
+    CheckDlgButton(dialog, IDC_WITH_WALLPAPER, g_saveState.withWallpaper ? BST_CHECKED : BST_UNCHECKED);
+    if (!HasWallpaper()) EnableWindow(GetDlgItem(dialog, IDC_WITH_WALLPAPER), FALSE);
+    SetFocus(GetDlgItem(dialog, IDC_FILENAME));
+}
+
+// Whether the typed name may be saved; on acceptance it may have gained
+// the default extension. The field keeps what the user typed.
+static bool ValidateSaveName(HWND dialog, OptionalText *name) {
+    SaveNameDecision decision = DecideSaveName(LockText(*name), sizeof g_app.WorkDir);
+    UnlockText(*name);
+    switch (decision) {
+    case kSaveNameEmpty:
+        return false;
+    case kSaveNameWildcard:
+        ShowTitledMessage(dialog, MessageText(kMsgWildcard, g_app.edition), MB_OK | MB_ICONQUESTION);
+        return false;
+    case kSaveNameDirTooLong:
+        ShowNamedMessage(dialog, kMsgSaveFailed, LockText(*name), MB_OK | MB_ICONHAND);
+        UnlockText(*name);
+        return false;
+    case kSaveNameAddExtension:
+        if (!AppendDefaultExtension(name)) return false;
+        break;
+    case kSaveNameAsTyped:
+        break;
+    }
+    const char *text = LockText(*name);
+    bool refused = FileExists(text) && ShowNamedMessage(dialog, kMsgReplace, text, MB_YESNO | MB_ICONQUESTION) != IDYES;
+    UnlockText(*name);
+    return !refused;
+}
+
+static void ReadTitles(HWND dialog) {
+    TitleFields fields = EditionTitleFields(g_app.edition);
+    if (fields.primary) g_saveState.titlePrimary = ReadFieldText(dialog, IDC_TITLE_PRIMARY, g_saveState.titlePrimary);
+    if (fields.sibling) g_saveState.titleSibling = ReadFieldText(dialog, IDC_TITLE_SIBLING, g_saveState.titleSibling);
+    if (fields.english) g_saveState.titleEnglish = ReadFieldText(dialog, IDC_TITLE_ENGLISH, g_saveState.titleEnglish);
+}
+
+// The name's directory, as typed, becomes WorkDir; a bare name leaves it.
+static void TakeWorkDirFrom(OptionalText fileName) {
+    const char *name = LockText(fileName);
+    size_t dirLength = DirPartLength(name);
+    if (dirLength > 0) CopyBytes(g_app.WorkDir, sizeof g_app.WorkDir, name, dirLength);
+    UnlockText(fileName);
+}
+
+static INT_PTR OnSaveAsOk(HWND dialog) {
+    OptionalText name = ReadFieldText(dialog, IDC_FILENAME, nullptr);
+    if (!name) return TRUE;
+    if (!ValidateSaveName(dialog, &name)) {
+        ReleaseText(name);
+        return TRUE;
+    }
+    ReleaseText(g_saveState.fileName);
+    g_saveState.fileName = name;
+    ReadTitles(dialog);
+    TakeWorkDirFrom(g_saveState.fileName);
+    EndDialog(dialog, IDOK);
+    return TRUE;
+}
+
+static INT_PTR OnSaveAsCommand(HWND dialog, int controlId, int notification) {
+    switch (controlId) {
+    case IDOK:
+        return OnSaveAsOk(dialog);
+    case IDCANCEL:
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+    case IDC_WITH_WALLPAPER:
+        g_saveState.withWallpaper = !g_saveState.withWallpaper;
+        CheckDlgButton(dialog, IDC_WITH_WALLPAPER, g_saveState.withWallpaper ? BST_CHECKED : BST_UNCHECKED);
+        return TRUE;
+    case IDC_FILENAME:
+        if (notification == EN_CHANGE) FollowNameField(dialog);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+LV_EXPORT INT_PTR CALLBACK SaveAsDlg(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        OnSaveAsInit(dialog);
+        return FALSE;
+    case WM_COMMAND:
+        return OnSaveAsCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+    default:
+        return FALSE;
+    }
+}
+
+void SaveCurrentColors() {
+    if (!g_saveState.fileName) return;
+    ColorSet colors;
+    CaptureColors(&colors);
+    char wallpaper[kWallpaperNameCap];
+    int32_t tile = 0;
+    bool withWallpaper = g_saveState.withWallpaper && ReadCurrentWallpaper(wallpaper, sizeof wallpaper, &tile);
+    WriteColorSetFile(colors, LockText(g_saveState.fileName), LockText(g_saveState.titlePrimary),
+                      LockText(g_saveState.titleSibling), LockText(g_saveState.titleEnglish),
+                      withWallpaper ? wallpaper : nullptr, withWallpaper ? tile : 0);
+    UnlockText(g_saveState.fileName);
+    UnlockText(g_saveState.titlePrimary);
+    UnlockText(g_saveState.titleSibling);
+    UnlockText(g_saveState.titleEnglish);
+}
+
+void SaveAsCommand(HWND owner) {
+    if (DialogBoxParamA(ResourceModule(), SaveAsTemplateName(g_app.edition), owner, SaveAsDlg, 0) != IDOK) return;
+    SaveCurrentColors();
+}
+
+void FirstRunSave(HWND owner) {
+    g_saveState.fileName = SetBlockText(g_saveState.fileName, kOwnersFileName);
+    TitleFields fields = EditionTitleFields(g_app.edition);
+    if (fields.primary) g_saveState.titlePrimary = SetBlockText(g_saveState.titlePrimary, kOwnersTitleJapanese);
+    if (fields.sibling) g_saveState.titleSibling = SetBlockText(g_saveState.titleSibling, kOwnersTitleJapanese);
+    g_saveState.titleEnglish = SetBlockText(g_saveState.titleEnglish, kOwnersTitleEnglish);
+    SaveAsCommand(owner);
+    RequestListRebuild();
+}

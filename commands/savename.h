@@ -1,2 +1,65 @@
-// The name rules of the Save As and Add dialogs: placeholder until they land.
+// The name rules of the Save As and Add dialogs: which names are saved and
+// how, what a typed wildcard pattern changes, and where an imported file
+// goes. Pure code over byte strings in the system code page; the dialogs in
+// saveas.cpp and add.cpp show the messages and touch the files.
 #pragma once
+#include <stddef.h>
+
+// What Save As does with the name typed into its field.
+enum SaveNameDecision {
+    kSaveNameEmpty,         // refused without a message
+    kSaveNameWildcard,      // refused with the wildcard message
+    kSaveNameDirTooLong,    // refused: its directory would not fit WorkDir
+    kSaveNameAsTyped,       // accepted as it stands
+    kSaveNameAddExtension,  // accepted once the default extension is appended
+};
+SaveNameDecision DecideSaveName(const char *name, size_t workDirCap);
+
+// True when the text holds '*' or '?' (searched by whole characters).
+bool HasWildcard(const char *text);
+
+// The extension of a file pattern that may become the default extension:
+// the text from its first '.' to the end, when that text holds no wildcard.
+// Null when the pattern offers none (*.*, *.c?l, *).
+const char *FilterExtension(const char *filter);
+// Makes the filter's extension the default extension, when it offers one.
+// False, with defaultExt unchanged, when it offers none or it does not fit.
+bool AdoptFilterExtension(const char *filter, char *defaultExt, size_t defaultExtCap);
+
+// A wildcard pattern typed into the Add dialog: its directory part (empty
+// when it has none) and its file part, the new file filter. A pattern that
+// would not fit whole is refused, never cut.
+enum PatternSplit {
+    kPatternSplit,
+    kPatternDirTooLong,     // the directory part does not fit WorkDir
+    kPatternFilterTooLong,  // the file part does not fit FileFilter
+    kPatternExtTooLong,     // its extension would not fit DefaultExt
+};
+PatternSplit SplitTypedPattern(const char *text, char *dir, size_t dirCap, char *filter, size_t filterCap,
+                               size_t defaultExtCap);
+
+// The request that keeps a dialog's OK button in step with its name field:
+// 0 enable, 1 disable, 2 leave it (the button already shows the state).
+int OkRequestFor(bool fieldHasText, int okState);
+
+// The text that a directory or drive chosen in the Add dialog's list puts
+// into the name field: the item (SUBDIR\ or C:) followed by the filter.
+// False, with out empty, when it does not fit.
+bool DirectoryPattern(const char *item, const char *filter, char *out, size_t cap);
+
+// Where an imported file goes: the program's directory followed by the
+// source's file name. False, with out empty, when it does not fit.
+bool ImportDestination(const char *programDir, const char *source, char *out, size_t cap);
+
+// The title fields that an edition's Save As dialog reads, and so the
+// title sections that its save writes.
+struct TitleFields {
+    bool primary;  // [LUMIVANE], field 420: the primary edition only
+    bool sibling;  // [VELTINA], field 421: both Japanese editions
+    bool english;  // [ENGLISH], field 422: every edition
+};
+TitleFields EditionTitleFields(int edition);
+// The Save As template of an edition.
+const char *SaveAsTemplateName(int edition);
+// The Add template of an edition.
+const char *AddTemplateName(int edition);
