@@ -116,8 +116,10 @@ bool SearchFileFullPath(const char *name, char *fullPath, size_t cap) {
 }
 
 bool FileExists(const char *name) {
-    char full[MAX_PATH];
-    return SearchFileFullPath(name, full, sizeof full);
+    // The name as it will be opened: a bare name means the current
+    // directory, never a file of the same name elsewhere on the search path.
+    DWORD attributes = GetFileAttributesA(name);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool DeleteFileNamed(const char *path) { return DeleteFileA(path) != 0; }

@@ -31,10 +31,12 @@ bool WriteFileReplacing(const char *path, const void *data, size_t size);
 // the destination's directory, then one rename. *step tells what failed.
 enum ImportStep { kImportDone, kImportNoTemp, kImportCopyFailed, kImportRenameFailed };
 ImportStep CopyFileReplacing(const char *source, const char *destination, char *tempName, size_t tempCap);
-// The platform's existence test: a bare name is searched for in the
-// program's directory, the current directory, the system directories, the
-// Windows directory and PATH.
+// True when the file exists at that name, as the file operations will open
+// it (a bare name in the current directory).
 bool FileExists(const char *name);
+// The platform's file search: a bare name is looked for in the program's
+// directory, the current directory, the system directories, the Windows
+// directory and PATH. The full path found.
 bool SearchFileFullPath(const char *name, char *fullPath, size_t cap);
 bool DeleteFileNamed(const char *path);
 bool SetCurrentDir(const char *dir);

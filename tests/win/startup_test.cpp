@@ -57,7 +57,21 @@ TEST(Startup, WorkDirAlwaysEndsInABackslash) {
         InitWorkDir();
         EXPECT_EQ(c.workDir, g_app.WorkDir);
     }
+    // 127 bytes fit the query but not with the backslash: WorkDir keeps
+    // its value rather than losing the separator.
+    std::string longDir = dir + std::string(127 - dir.size(), 'w');
+    ASSERT_EQ(127u, longDir.size());
+    ASSERT_TRUE(CreateDirectoryA(longDir.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+    ASSERT_TRUE(SetCurrentDirectoryA(longDir.c_str()));
+    ResetAppGlobals();
+    CopyText(g_app.WorkDir, sizeof g_app.WorkDir, "C:\\KEEP\\");
+    InitWorkDir();
+    EXPECT_STREQ("C:\\KEEP\\", g_app.WorkDir);
+    ResetAppGlobals();
+    InitWorkDir();
+    EXPECT_STREQ("\\", g_app.WorkDir) << "an empty WorkDir becomes a lone backslash";
     SetCurrentDirectoryA(saved);
+    RemoveDirectoryA(longDir.c_str());
 }
 
 TEST(Startup, ProgramDirIsTheExecutablesDirectory) {
