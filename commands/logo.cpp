@@ -180,6 +180,7 @@ LV_EXPORT LRESULT CALLBACK LVWndProc(HWND window, UINT message, WPARAM wParam, L
 bool QuitIsPending() { return g_quitPending; }
 
 int ShowLogo(HWND owner, HINSTANCE instance, HINSTANCE prevInstance) {
+    g_quitPending = false;
     if (!prevInstance && !RegisterLogoClassOnce(instance)) return 0;
     if (!LoadLogoBitmap(instance)) return 0;
     g_logo.revealedWidth = 0;

@@ -11,7 +11,7 @@ LV_EXPORT LRESULT CALLBACK LVWndProc(HWND window, UINT message, WPARAM wParam, L
 // 1 when a logo was shown, 0 when none could be. A quit message that
 // arrives meanwhile ends the logo and is posted again for the main loop.
 int ShowLogo(HWND owner, HINSTANCE instance, HINSTANCE prevInstance);
-// True once the logo has passed a quit message on: the program is ending,
+// True when the last logo passed a quit message on: the program is ending,
 // and nothing more is shown or changed.
 bool QuitIsPending();
 
