@@ -6,6 +6,7 @@
 #include "mbtext.h"
 
 static MessageBoxHook g_messageBoxHook = nullptr;
+static const LONGLONG kLargestFileText = 0x7FFFFFFF;
 
 void SetMessageBoxHook(MessageBoxHook hook) { g_messageBoxHook = hook; }
 
@@ -25,9 +26,13 @@ FileReadResult LoadWholeFile(const char *path, FileText *out) {
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return kFileCantOpen;
     LARGE_INTEGER size;
-    if (!GetFileSizeEx(file, &size) || size.QuadPart >= 0x7FFFFFFF) {
+    if (!GetFileSizeEx(file, &size)) {
         CloseHandle(file);
-        return size.QuadPart >= 0x7FFFFFFF ? kFileNoMemory : kFileCantOpen;
+        return kFileCantOpen;
+    }
+    if (size.QuadPart >= kLargestFileText) {  // more than one block can hold
+        CloseHandle(file);
+        return kFileNoMemory;
     }
     HLOCAL block = LocalAlloc(LMEM_MOVEABLE, (SIZE_T)size.QuadPart + 1);
     if (!block) {
