@@ -5,7 +5,6 @@
 #include "../../resources/resource.h"
 
 // A message box shows its text in a static control of this id.
-enum { kBoxText = IDC_LABEL };
 
 static std::string ClassOf(const ProgramDir &p) { return p.exeName.substr(0, p.exeName.find_last_of('.')); }
 
@@ -72,47 +71,7 @@ std::pair<int, int> FieldSelection(HWND dialog, int id) {
     return {LOWORD(packed), HIWORD(packed)};
 }
 
-struct BoxSearch {
-    DWORD pid;
-    HWND found;
-};
-
-static BOOL CALLBACK FindBoxOf(HWND window, LPARAM lParam) {
-    BoxSearch *s = (BoxSearch *)lParam;
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    if (pid != s->pid || !IsWindowVisible(window)) return TRUE;
-    char cls[16];
-    GetClassNameA(window, cls, sizeof cls);
-    if (lstrcmpA(cls, "#32770") != 0) return TRUE;
-    if (!GetDlgItem(window, kBoxText) || GetDlgItem(window, IDC_FILENAME)) return TRUE;
-    s->found = window;
-    return FALSE;
-}
-
-static Box DescribeBox(HWND w) {
-    Box box;
-    box.window = w;
-    box.text = WindowText(GetDlgItem(w, kBoxText));
-    box.caption = WindowText(w);
-    box.hasYes = GetDlgItem(w, IDYES) != nullptr;
-    box.hasNo = GetDlgItem(w, IDNO) != nullptr;
-    box.hasCancel = GetDlgItem(w, IDCANCEL) != nullptr;
-    box.hasOk = GetDlgItem(w, IDOK) != nullptr;
-    box.owner = GetWindow(w, GW_OWNER);
-    return box;
-}
-
-Box FindBox(const Program &program, DWORD timeoutMs) {
-    DWORD start = GetTickCount();
-    for (;;) {
-        BoxSearch s = {program.pid, nullptr};
-        EnumWindows(FindBoxOf, (LPARAM)&s);
-        if (s.found) return DescribeBox(s.found);
-        if (GetTickCount() - start >= timeoutMs) return Box();
-        Sleep(10);
-    }
-}
+Box FindBox(const Program &program, DWORD timeoutMs) { return WaitBox(program, timeoutMs); }
 
 Box BoxNow(const Program &program) { return FindBox(program, 0); }
 

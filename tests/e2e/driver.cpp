@@ -149,27 +149,48 @@ std::string WindowText(HWND window) {
 
 void SetText(HWND window, const std::string &text) { SendMessageA(window, WM_SETTEXT, 0, (LPARAM)text.c_str()); }
 
-Box WaitBox(const Program &program, DWORD timeoutMs) {
+struct BoxSearch {
+    DWORD pid;
+    HWND found;
+};
+
+// A message box of the program: a visible "#32770" window with its text in
+// static 65535 and no file name field (the dialogs have one).
+static BOOL CALLBACK FindBoxOf(HWND window, LPARAM lParam) {
+    BoxSearch *s = (BoxSearch *)lParam;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid != s->pid || !IsWindowVisible(window)) return TRUE;
+    char cls[16];
+    GetClassNameA(window, cls, sizeof cls);
+    if (lstrcmpA(cls, "#32770") != 0) return TRUE;
+    if (!GetDlgItem(window, 0xFFFF) || GetDlgItem(window, 401)) return TRUE;
+    s->found = window;
+    return FALSE;
+}
+
+static Box DescribeBox(HWND w) {
     Box box;
+    box.window = w;
+    box.text = WindowText(GetDlgItem(w, 0xFFFF));
+    box.caption = WindowText(w);
+    box.hasYes = GetDlgItem(w, IDYES) != nullptr;
+    box.hasNo = GetDlgItem(w, IDNO) != nullptr;
+    box.hasCancel = GetDlgItem(w, IDCANCEL) != nullptr;
+    box.hasOk = GetDlgItem(w, IDOK) != nullptr;
+    box.owner = GetWindow(w, GW_OWNER);
+    return box;
+}
+
+Box WaitBox(const Program &program, DWORD timeoutMs) {
     DWORD start = GetTickCount();
     for (;;) {
-        HWND w = WaitWindow(program, "#32770", timeoutMs);
-        if (!w) return box;
-        HWND text = GetDlgItem(w, 0xFFFF);
-        // A message box has its text in static 65535 and no edit field.
-        if (text && !GetDlgItem(w, 401)) {
-            box.window = w;
-            box.text = WindowText(text);
-            box.caption = WindowText(w);
-            box.hasYes = GetDlgItem(w, IDYES) != nullptr;
-            box.hasNo = GetDlgItem(w, IDNO) != nullptr;
-            box.hasCancel = GetDlgItem(w, IDCANCEL) != nullptr;
-            box.hasOk = GetDlgItem(w, IDOK) != nullptr;
-            box.owner = GetWindow(w, GW_OWNER);
-            return box;
-        }
-        if (GetTickCount() - start > timeoutMs) return box;
-        Sleep(20);
+        BoxSearch s = {program.pid, nullptr};
+        EnumWindows(FindBoxOf, (LPARAM)&s);
+        if (s.found) return DescribeBox(s.found);
+        if (GetTickCount() - start >= timeoutMs) return Box();
+        if (program.process && WaitForSingleObject(program.process, 0) == WAIT_OBJECT_0) return Box();
+        Sleep(10);
     }
 }
 
