@@ -10,6 +10,7 @@
 
 #include "app/argtext.h"
 #include "app/entryname.h"
+#include "commands/savename.h"
 #include "platform/mbtext.h"
 #include "resources/messages.h"
 
@@ -140,6 +141,23 @@ void Messages(const char *text, size_t smallCap) {
 
 }  // namespace
 
+// The Save As and Add name rules: nothing written beyond the exact buffers,
+// and a pattern is either split whole or refused.
+void NameRules(const char *text, size_t smallCap) {
+    DecideSaveName(text, smallCap);
+    Exact ext(8);
+    memcpy(ext.data(), ".col", 5);
+    if (AdoptFilterExtension(text, ext.data(), 8)) Check(strlen(ext.data()) < 8 && ext.data()[0] == '.', "adopted extension");
+    Exact dir(smallCap), filter(16);
+    if (SplitTypedPattern(text, dir.data(), smallCap, filter.data(), 16, 8) == kPatternSplit) {
+        std::string joined = std::string(dir.data()) + filter.data();
+        Check(joined == text, "a split pattern is the typed text");
+    }
+    Exact out(smallCap);
+    if (DirectoryPattern(text, "*.col", out.data(), smallCap)) Check(strlen(out.data()) < smallCap, "pattern fits");
+    if (ImportDestination("C:\\PROG\\", text, out.data(), smallCap)) Check(strlen(out.data()) < smallCap, "destination fits");
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     // The first byte chooses the small buffer size; the rest is the text.
     size_t smallCap = size ? 1 + data[0] % 40 : 8;
@@ -151,6 +169,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         Paths(text.c_str(), smallCap);
         Entries(text.c_str(), smallCap);
         Messages(text.c_str(), smallCap);
+        NameRules(text.c_str(), smallCap);
     }
     return 0;
 }
