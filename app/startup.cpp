@@ -38,11 +38,12 @@ int RegisterColAssociation() {
     return 1;
 }
 
-void InitWorkDir() {
+bool InitWorkDir() {
     // The directory is taken only when it fits with its backslash; one that
     // does not leaves WorkDir as it was.
     char dir[kWorkDirCap];
-    if (GetCurrentDir(dir, sizeof dir) && (EndsWithChar(dir, '\\') || AppendText(dir, sizeof dir, "\\")))
-        CopyText(g_app.WorkDir, sizeof g_app.WorkDir, dir);
+    bool taken = GetCurrentDir(dir, sizeof dir) && (EndsWithChar(dir, '\\') || AppendText(dir, sizeof dir, "\\")) &&
+                 CopyText(g_app.WorkDir, sizeof g_app.WorkDir, dir);
     if (!EndsWithChar(g_app.WorkDir, '\\')) AppendText(g_app.WorkDir, sizeof g_app.WorkDir, "\\");
+    return taken;
 }

@@ -30,11 +30,7 @@ static void SelectNameField(HWND dialog) {
 // rather than applying a relative directory a second time. A directory
 // too long for WorkDir is named as the current one.
 static void TakeListedDirectory() {
-    char dir[MAX_PATH + 2];
-    if (GetCurrentDir(dir, sizeof dir) && (EndsWithChar(dir, '\\') || AppendText(dir, sizeof dir, "\\")) &&
-        CopyText(g_app.WorkDir, sizeof g_app.WorkDir, dir))
-        return;
-    CopyText(g_app.WorkDir, sizeof g_app.WorkDir, ".\\");
+    if (!InitWorkDir()) CopyText(g_app.WorkDir, sizeof g_app.WorkDir, ".\\");
 }
 
 // Lists WorkDir's entries that match FileFilter, with its subdirectories

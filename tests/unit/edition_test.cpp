@@ -30,14 +30,6 @@ TEST(ChooseEdition, CharsetAndBaseName) {
             << "charset " << c.charset << ", base name \"" << c.baseName << "\"";
 }
 
-TEST(EditionTitleId, StringOfEachEdition) {
-    struct Case {
-        int edition;
-        int id;
-    } cases[] = {{0, 40}, {1, 41}, {2, 42}};
-    for (const Case &c : cases) EXPECT_EQ(c.id, EditionTitleId(c.edition)) << "edition " << c.edition;
-}
-
 TEST(AssociationIsOurs, LeadingPartOfTheBuiltValue) {
     const char *built = "LUMVAN32.exe ^.col";
     struct Case {

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "colors/colfile_text.h"
 #include "commands/savename.h"
 #include "test_support.h"
 
@@ -166,37 +165,6 @@ TEST_F(SaveNameTest, DirectoryPatternAndImportDestination) {
         EXPECT_EQ(c.fits, ImportDestination(c.first, c.second, out.data(), c.cap)) << c.first << c.second;
         EXPECT_STREQ(c.destination, out.data());
         EXPECT_EQ('Z', out[c.cap]);
-    }
-}
-
-// The title sections a save writes: one for each title the edition's
-// dialog read, present even when empty; none for an absent title.
-TEST(SaveName, EachEditionWritesTheSectionsOfItsTitleFields) {
-    struct Case {
-        int edition;
-        const char *typed;  // what every title field of the edition held
-        const char *sections;
-        const char *templateName;
-    } cases[] = {
-        {0, "T", "[LUMIVANE]\r\nT\r\n[VELTINA]\r\nT\r\n[ENGLISH]\r\nT\r\n", "SAVEASLUMIVANE"},
-        {1, "T", "[VELTINA]\r\nT\r\n[ENGLISH]\r\nT\r\n", "SAVEASVELTINA"},
-        {2, "T", "[ENGLISH]\r\nT\r\n", "SAVEASENGLISH"},
-        {0, "", "[LUMIVANE]\r\n\r\n[VELTINA]\r\n\r\n[ENGLISH]\r\n\r\n", "SAVEASLUMIVANE"},
-        {2, "", "[ENGLISH]\r\n\r\n", "SAVEASENGLISH"},
-    };
-    ColorSet colors;
-    for (int i = 0; i < kElementCount; i++) colors.value[i] = 0;
-    for (const Case &c : cases) {
-        TitleFields fields = EditionTitleFields(c.edition);
-        std::string text;
-        ASSERT_EQ(kComposed, ComposeColorSetFile(colors, fields.primary ? c.typed : nullptr,
-                                                 fields.sibling ? c.typed : nullptr,
-                                                 fields.english ? c.typed : nullptr, nullptr, 0, &text));
-        std::string expected = std::string("[WindowsSystemColors] VER01.00\r\n") + c.sections + "[ListOfColors]\r\n";
-        EXPECT_EQ(expected, text.substr(0, expected.size())) << "edition " << c.edition << ", title \"" << c.typed
-                                                             << "\"";
-        EXPECT_STREQ(c.templateName, SaveAsTemplateName(c.edition));
-        EXPECT_STREQ(c.edition == 2 ? "ENGADD" : "JPNADD", AddTemplateName(c.edition));
     }
 }
 
