@@ -5,7 +5,7 @@
 enum {
     kPathCap = 132,      // paths, file names, titles and list entries
     kModulePathLimit = 130,
-    kWorkDirCap = 128,
+    kWorkDirCap = 129,  // 127 bytes of a directory, its backslash and the NUL
     kTitleStringCap = 13,
     kBaseNameCap = 16,
     kFileFilterCap = 16,

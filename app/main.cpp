@@ -8,7 +8,9 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE prevInstance, LPSTR, int showCommand) {
     UsePlatformCharStepping();
     DetectEdition(instance);
-    int associationWasNew = RegisterColAssociation();
+    char baseName[MAX_PATH];
+    ProgramBaseName(baseName, sizeof baseName);
+    int associationWasNew = RegisterColAssociation(baseName);
     const char *argumentText = ArgumentText(GetCommandLineA());
     if (argumentText[0] != '\0') {
         CommandLineApply(argumentText);

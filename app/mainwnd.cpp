@@ -47,8 +47,17 @@ static LRESULT OnActivate(WPARAM wParam) {
     return 0;
 }
 
+// The commands that act on the list's entries.
+static bool NeedsTheList(int command) {
+    return command == IDM_OPEN || command == IDM_DELETE || command == IDM_INSTALL_SELECTED ||
+           command == IDM_INSTALL_ALL;
+}
+
 void DispatchCommand(HWND mainWindow, WPARAM wParam) {
     bool rebuild = false;
+    // While the list is rebuilt (a reader's box is up) its entries are not
+    // all there yet: a command on them is ignored.
+    if (NeedsTheList(LOWORD(wParam)) && SchemeListIsBuilding()) return;
     switch (LOWORD(wParam)) {
     case IDM_OPEN:
         if (g_app.PanelWindow) ApplySelectedEntry(g_app.PanelWindow);

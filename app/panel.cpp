@@ -27,7 +27,15 @@ static void AddFileEntry(HWND list, const char *name) {
     SendMessageA(list, LB_ADDSTRING, 0, (LPARAM)entry);
 }
 
-int BuildSchemeList(HWND panel) {
+// A rebuild shows the reader's boxes, which have no owner: the window stays
+// usable meanwhile, and a command can ask for another rebuild while one is
+// running. That one is done once, after the running one, never inside it.
+static bool g_building = false;
+static bool g_buildAgain = false;
+
+bool SchemeListIsBuilding() { return g_building; }
+
+static void FillSchemeList(HWND panel) {
     ShowWaitCursor();
     HWND files = GetDlgItem(panel, IDC_FILE_LIST);
     HWND list = GetDlgItem(panel, IDC_SCHEME_LIST);
@@ -59,6 +67,19 @@ int BuildSchemeList(HWND panel) {
     SetFocus(list);
     if (SendMessageA(list, LB_GETCURSEL, 0, 0) == LB_ERR) SendMessageA(list, LB_SETCURSEL, 0, 0);
     ShowArrowCursor();
+}
+
+int BuildSchemeList(HWND panel) {
+    if (g_building) {
+        g_buildAgain = true;
+        return 0;
+    }
+    g_building = true;
+    do {
+        g_buildAgain = false;
+        FillSchemeList(panel);
+    } while (g_buildAgain);
+    g_building = false;
     return 0;
 }
 
@@ -93,7 +114,7 @@ void ApplySelectedEntry(HWND panel) {
 
 static INT_PTR OnPanelCommand(HWND panel, WPARAM wParam) {
     if (LOWORD(wParam) == IDOK || (LOWORD(wParam) == IDC_SCHEME_LIST && HIWORD(wParam) == LBN_DBLCLK)) {
-        ApplySelectedEntry(panel);
+        if (!g_building) ApplySelectedEntry(panel);
         return TRUE;
     }
     return FALSE;

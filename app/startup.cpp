@@ -5,13 +5,17 @@
 #include "edition.h"
 #include "globals.h"
 
+bool ProgramBaseName(char *base, size_t cap) {
+    char path[MAX_PATH + 1];
+    if (cap) base[0] = '\0';
+    return GetModulePath(path, sizeof path) && ModuleBaseName(path, base, cap);
+}
+
 int DetectEdition(HINSTANCE instance) {
     (void)instance;
     // The whole module path: only its base name is kept.
-    char path[MAX_PATH + 1];
     char base[MAX_PATH];
-    if (!GetModulePath(path, sizeof path)) return 0;
-    if (!ModuleBaseName(path, base, sizeof base)) return 0;
+    if (!ProgramBaseName(base, sizeof base)) return 0;
     // A longer name is cut for the class name; the edition test still sees
     // the whole name.
     CopyTextCut(g_app.BaseName, sizeof g_app.BaseName, base);
@@ -28,9 +32,13 @@ unsigned GetSystemFontCharset() {
     return (unsigned)(unsigned char)font.lfCharSet;
 }
 
-int RegisterColAssociation() {
-    char built[kPathCap];
-    if (!BuildAssociationValue(g_app.BaseName, built, sizeof built)) return 0;
+int RegisterColAssociation(const char *baseName) {
+    // Built from the whole base name: the class name's cut would name a
+    // program that does not exist. A value longer than what the stored one
+    // is read back into could never be recognised as ours: the association
+    // is then left as it is.
+    char built[kModulePathLimit];
+    if (!BuildAssociationValue(baseName, built, sizeof built)) return 0;
     char stored[kModulePathLimit];
     if (ReadProfileText("extensions", "col", "", stored, sizeof stored) == 0) stored[0] = '\0';
     if (AssociationIsOurs(stored, built)) return 0;
@@ -39,10 +47,11 @@ int RegisterColAssociation() {
 }
 
 bool InitWorkDir() {
-    // The directory is taken only when it fits with its backslash; one that
-    // does not leaves WorkDir as it was.
+    // At most 127 bytes of directory, then its backslash. A directory that
+    // does not fit leaves WorkDir as it was.
     char dir[kWorkDirCap];
-    bool taken = GetCurrentDir(dir, sizeof dir) && (EndsWithChar(dir, '\\') || AppendText(dir, sizeof dir, "\\")) &&
+    bool taken = GetCurrentDir(dir, kWorkDirCap - 1) &&
+                 (EndsWithChar(dir, '\\') || AppendText(dir, sizeof dir, "\\")) &&
                  CopyText(g_app.WorkDir, sizeof g_app.WorkDir, dir);
     if (!EndsWithChar(g_app.WorkDir, '\\')) AppendText(g_app.WorkDir, sizeof g_app.WorkDir, "\\");
     return taken;

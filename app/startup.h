@@ -3,9 +3,15 @@
 #include <windows.h>
 
 int DetectEdition(HINSTANCE instance);
+// The running executable's file name without directory and extension,
+// whole. False (base empty) when the module path holds no '.' or the name
+// does not fit.
+bool ProgramBaseName(char *base, size_t cap);
 unsigned GetSystemFontCharset();
-// 1 when it has just written the association, 0 when it was kept.
-int RegisterColAssociation();
+// 1 when it has just written the association of the program with this base
+// name, 0 when it was kept (or would not fit what win.ini's value is read
+// back into).
+int RegisterColAssociation(const char *baseName);
 // WorkDir := the current directory with its backslash. False when that does
 // not fit, WorkDir then being left as it was.
 bool InitWorkDir();

@@ -18,4 +18,7 @@ void RequestListRebuild();
 ATOM RegisterMainClass(HINSTANCE instance);
 
 int BuildSchemeList(HWND panel);
+// True while the list is being rebuilt: commands that act on its entries
+// are ignored meanwhile.
+bool SchemeListIsBuilding();
 void ApplySelectedEntry(HWND panel);

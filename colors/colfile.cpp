@@ -80,7 +80,7 @@ int ReadColorSetColors(ColorSet *set, const char *path) {
     return 1;
 }
 
-int ReadColorSetWallpaper(const char *path, char *name, size_t cap, int32_t *tile) {
+int ReadColorSetWallpaper(HWND owner, const char *path, char *name, size_t cap, int32_t *tile) {
     if (cap) name[0] = '\0';
     *tile = 0;
     ShowWaitCursor();
@@ -98,7 +98,7 @@ int ReadColorSetWallpaper(const char *path, char *name, size_t cap, int32_t *til
         LoadEditionString(IDS_WALLPAPER_MISSING_JA, IDS_WALLPAPER_MISSING_EN, format, sizeof format);
         FormatWithName(format, name, text, sizeof text);
         name[0] = '\0';
-        ShowTitledMessage(nullptr, text, MB_OK | MB_ICONHAND);
+        ShowTitledMessage(owner, text, MB_OK | MB_ICONHAND);
         return 0;
     }
     return 1;

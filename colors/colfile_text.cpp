@@ -45,10 +45,11 @@ bool ScanInt(const char **pp, uint32_t *value) {
     return true;
 }
 
-// A signed integer for "=%d", saturated to the 32-bit range.
+// A signed integer as "=%d" reads the tile value: any white space first,
+// line ends included; saturated to the 32-bit range.
 bool ScanSigned(const char **pp, int32_t *value) {
     const char *p = *pp;
-    while (IsBlank(*p)) p++;
+    while (IsBlank(*p) || *p == '\n') p++;
     bool negative = false;
     if (*p == '+' || *p == '-') negative = (*p++ == '-');
     if (*p < '0' || *p > '9') return false;

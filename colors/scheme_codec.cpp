@@ -41,6 +41,15 @@ void DecodeSchemeLine(const char *line, ColorSet *set) {
     }
 }
 
+static bool IsProfileBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool IsStorableSchemeName(const char *name) {
+    size_t n = strlen(name);
+    if (n == 0 || name[0] == ';' || name[0] == '[') return false;
+    if (IsProfileBlank(name[0]) || IsProfileBlank(name[n - 1])) return false;
+    return strchr(name, '=') == nullptr;
+}
+
 void EncodeSchemeLine(const ColorSet &set, char *line, size_t cap) {
     if (cap == 0) return;
     line[0] = '\0';

@@ -23,3 +23,9 @@ bool FormatHex(char *text, size_t cap, uint32_t value);
 void DecodeSchemeLine(const char *line, ColorSet *set);
 // The 13-number line of a color set (at most 116 bytes).
 void EncodeSchemeLine(const ColorSet &set, char *line, size_t cap);
+
+// Whether a scheme can be stored and found again under this name: the
+// profile format reads a name holding "=" as a shorter key, one starting
+// with ";" as a comment and one starting with "[" as a section, and it
+// strips blanks around a name.
+bool IsStorableSchemeName(const char *name);

@@ -76,12 +76,19 @@ bool ReadScheme(ColorSet *set, const char *key) {
 int WriteScheme(const ColorSet &set, const char *key) {
     char line[kSchemeLineCap];
     EncodeSchemeLine(set, line, sizeof line);
+    // The look for the key and the write go together under the profile
+    // lock, except while the user is asked.
+    LockProfiles();
     char present[kSchemeLineCap];
     if (ReadPrivateProfileText(kSchemeSection, key, "", present, sizeof present, kControlIni) != 0) {
+        UnlockProfiles();
         int answer = ShowNamedMessage(g_app.MainWindow, kMsgInstalledAlready, key, MB_YESNOCANCEL);
         if (answer != IDYES) return answer;
+        LockProfiles();
     }
-    if (!WritePrivateProfileText(kSchemeSection, key, line, kControlIni)) {
+    bool written = WritePrivateProfileText(kSchemeSection, key, line, kControlIni);
+    UnlockProfiles();
+    if (!written) {
         ShowNamedMessage(g_app.MainWindow, kMsgWriteFailed, kControlIni, MB_OK | MB_ICONHAND);
         return IDNO;  // not installed: the install-all loop goes on with the next file
     }

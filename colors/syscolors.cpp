@@ -24,6 +24,7 @@ void ApplyColors(const ColorSet &set) {
 bool WriteColorsToWinIni(const ColorSet &set) {
     bool ok = true;
     ShowWaitCursor();
+    ProfileLock lock;  // nineteen keys that belong together
     for (int i = 0; i < kElementCount; i++) {
         char text[16];
         FormatRgbText(set.value[i], text, sizeof text);

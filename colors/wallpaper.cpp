@@ -43,5 +43,5 @@ void ApplyWallpaper(HWND owner, const char *fileName, int32_t tile) {
 void ApplyFileWallpaper(HWND owner, const char *colorSetPath) {
     char name[kWallpaperNameCap];
     int32_t tile = 0;
-    if (ReadColorSetWallpaper(colorSetPath, name, sizeof name, &tile) && name[0]) ApplyWallpaper(owner, name, tile);
+    if (ReadColorSetWallpaper(owner, colorSetPath, name, sizeof name, &tile) && name[0]) ApplyWallpaper(owner, name, tile);
 }

@@ -79,9 +79,9 @@ static void ApplyTypedPattern(HWND dialog, const char *text) {
         CopyText(g_app.FileFilter, sizeof g_app.FileFilter, before.FileFilter);
         CopyText(g_app.DefaultExt, sizeof g_app.DefaultExt, before.DefaultExt);
         ShowNamedMessage(dialog, kMsgSourceMissing, text, MB_OK | MB_ICONHAND);
-        return;
     }
-    SelectNameField(dialog);
+    // The focus stays where the user had it (in the list, after a double
+    // click on a directory), so that the keyboard can go on choosing.
 }
 
 // The chosen name, with the default extension when it has none, becomes

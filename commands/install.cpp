@@ -2,6 +2,7 @@
 #include "../app/globals.h"
 #include "../app/listentry.h"
 #include "../colors/colfile.h"
+#include "../colors/scheme_codec.h"
 #include "../colors/schemes.h"
 #include "../platform/mbtext.h"
 #include "../platform/win32.h"
@@ -13,6 +14,12 @@
 int InstallFileEntry(const char *entry) {
     char key[kPathCap];
     if (!FileEntryName(entry, key, sizeof key)) return IDNO;
+    if (!IsStorableSchemeName(key)) {
+        // Written anyway it would land as another key, a section or a
+        // comment, and could never be listed or applied by its name.
+        ShowNamedMessage(g_app.MainWindow, kMsgUnstorableName, key, MB_OK | MB_ICONHAND);
+        return IDNO;
+    }
     char path[kPathCap];
     if (!ListedFilePath(key, path, sizeof path)) return IDNO;
     ColorSet colors;

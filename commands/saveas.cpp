@@ -79,12 +79,45 @@ static void ReadTitles(HWND dialog) {
     if (fields.english) g_saveState.titleEnglish = ReadFieldText(dialog, IDC_TITLE_ENGLISH, g_saveState.titleEnglish);
 }
 
-// The name's directory, as typed, becomes WorkDir; a bare name leaves it.
+// A directory that names a place only together with the current directory
+// (sub\, ..\, C:sub\), which the next Save As changes to WorkDir.
+static bool IsRelativeDir(const char *dir) {
+    if (dir[0] == '\\') return false;
+    return !(dir[0] && dir[1] == ':' && dir[2] == '\\');
+}
+
+// The name's directory becomes WorkDir; a bare name leaves it. A relative
+// directory is taken as the full path it names now, where the file is
+// about to be saved: made current by the next Save As, it must not be
+// applied a second time.
 static void TakeWorkDirFrom(OptionalText fileName) {
     const char *name = LockText(fileName);
+    char dir[kWorkDirCap];
     size_t dirLength = DirPartLength(name);
-    if (dirLength > 0) CopyBytes(g_app.WorkDir, sizeof g_app.WorkDir, name, dirLength);
+    if (dirLength > 0 && CopyBytes(dir, sizeof dir, name, dirLength)) {
+        char full[kWorkDirCap];
+        if (IsRelativeDir(dir) && GetFullPath(dir, full, sizeof full) && EndsWithChar(full, '\\'))
+            CopyText(g_app.WorkDir, sizeof g_app.WorkDir, full);
+        else
+            CopyText(g_app.WorkDir, sizeof g_app.WorkDir, dir);
+    }
     UnlockText(fileName);
+}
+
+// After the save, a name with a relative directory is kept as the file's
+// full path, WorkDir followed by its file name: the next Save As makes
+// WorkDir current and proposes a name that saves the same file again.
+static void KeepSavedNameWhole() {
+    const char *name = LockText(g_saveState.fileName);
+    if (!name) return;
+    char dir[kWorkDirCap];
+    size_t dirLength = DirPartLength(name);
+    char whole[MAX_PATH];
+    bool rebase = dirLength > 0 && CopyBytes(dir, sizeof dir, name, dirLength) && IsRelativeDir(dir) &&
+                  !IsRelativeDir(g_app.WorkDir) && CopyText(whole, sizeof whole, g_app.WorkDir) &&
+                  AppendText(whole, sizeof whole, name + dirLength);
+    UnlockText(g_saveState.fileName);
+    if (rebase) g_saveState.fileName = SetBlockText(g_saveState.fileName, whole);
 }
 
 static INT_PTR OnSaveAsOk(HWND dialog) {
@@ -152,6 +185,7 @@ void SaveCurrentColors() {
 void SaveAsCommand(HWND owner) {
     if (DialogBoxParamA(ResourceModule(), SaveAsTemplateName(g_app.edition), owner, SaveAsDlg, 0) != IDOK) return;
     SaveCurrentColors();
+    KeepSavedNameWhole();
 }
 
 void FirstRunSave(HWND owner) {

@@ -46,8 +46,24 @@ bool GetCurrentDir(char *out, size_t cap);
 // module path does not fit capacity (buffer then empty).
 bool GetProgramDir(char *out, size_t cap);
 bool GetModulePath(char *out, size_t cap);
+// The full path of a name resolved against the current directory; false
+// (buffer untouched) when it cannot be had or does not fit.
+bool GetFullPath(const char *name, char *out, size_t cap);
 
-// Profile files.
+// Profile files. Every read and write holds the profile lock, a mutex that
+// all running copies of the program share: the platform rewrites a whole
+// profile file for each write, and two copies writing at once would lose
+// each other's keys.
+void LockProfiles();
+void UnlockProfiles();
+// Holds the profile lock for a sequence of reads and writes that belong
+// together (the lock may be taken again inside it).
+struct ProfileLock {
+    ProfileLock() { LockProfiles(); }
+    ~ProfileLock() { UnlockProfiles(); }
+    ProfileLock(const ProfileLock &) = delete;
+    ProfileLock &operator=(const ProfileLock &) = delete;
+};
 DWORD ReadProfileText(const char *section, const char *key, const char *fallback, char *out, DWORD cap);
 int ReadProfileInt(const char *section, const char *key, int fallback);
 bool WriteProfileText(const char *section, const char *key, const char *value);

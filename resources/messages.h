@@ -20,6 +20,7 @@ enum MessageKey {
     kMsgWriteFailed,      // English: text, name; Japanese: name, text
     kMsgCopyFailed,       // English: text, name; Japanese: name, text
     kMsgPatternTooLong,   // English: text, name; Japanese: name, text
+    kMsgUnstorableName,   // English: text, name; Japanese: name, text
     kMessageKeyCount
 };
 

@@ -74,10 +74,17 @@ TEST_F(Add, SubdirectoriesAreSelectedAndOpened) {
     ASSERT_TRUE(dialog);
     HWND list = GetDlgItem(dialog, IDC_ADD_LIST);
 
+    // The user double-clicks in the list: the focus is there, and stays.
+    DWORD_PTR sent;
+    SendMessageTimeoutA(dialog, WM_NEXTDLGCTL, (WPARAM)list, TRUE, SMTO_NORMAL, 5000, &sent);
     ASSERT_TRUE(SelectItem(dialog, IDC_ADD_LIST, "[sub]"));
     EXPECT_EQ("sub\\*.col", FieldText(dialog, IDC_FILENAME)) << "a directory puts its pattern";
     Notify(dialog, IDC_ADD_LIST, LBN_DBLCLK);
     EXPECT_EQ("*.col", FieldText(dialog, IDC_FILENAME));
+    GUITHREADINFO focus = {};
+    focus.cbSize = sizeof focus;
+    GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &focus);
+    EXPECT_EQ(list, focus.hwndFocus) << "the focus stays in the list";
     EXPECT_TRUE(SameTextNoCase(p.dir + "sub", FieldText(dialog, IDC_ADD_DIRTEXT))) << FieldText(dialog, IDC_ADD_DIRTEXT);
     std::vector<std::string> items = ListEntries(list);
     EXPECT_TRUE(ListHas(items, "inner.col"));

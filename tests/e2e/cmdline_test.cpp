@@ -1,5 +1,7 @@
 // Started with a file name, the program applies it and ends: real process
 // starts under Wine, with the colors and settings read back afterwards.
+#include <string.h>
+
 #include "fixture.h"
 
 namespace {
@@ -114,11 +116,15 @@ TEST(CmdLine, TooLongArgumentIsRefusedNeverCut) {
 }
 
 TEST(CmdLine, FirstStartWritesTheAssociationWithoutAsking) {
-    ProgramDir p = PrepareProgram(CurrentTestName(), "LUMVAN32.EXE", {"dusk.col"});
-    SetProfileValue("extensions", "col", "other.exe ^.col");
-    Program run = StartWith(p, p.dir + "dusk.col");
-    EXPECT_EQ(0, WaitExit(run));
-    EXPECT_EQ("LUMVAN32.exe ^.col", ProfileValue("extensions", "col"));
+    // A base name longer than the class name holds is written whole.
+    for (const char *exe : {"LUMVAN32.EXE", "LUMIVANE-EDITION2.EXE"}) {
+        ProgramDir p = PrepareProgram(CurrentTestName(), exe, {"dusk.col"});
+        SetProfileValue("extensions", "col", "other.exe ^.col");
+        Program run = StartWith(p, p.dir + "dusk.col");
+        EXPECT_EQ(0, WaitExit(run));
+        std::string base = std::string(exe).substr(0, strlen(exe) - 4);
+        EXPECT_EQ(base + ".exe ^.col", ProfileValue("extensions", "col"));
+    }
 }
 
 // The Japanese editions: code page 932, chosen by the executable's name.

@@ -193,6 +193,31 @@ TEST_F(SaveAs, AbsoluteNameSavesThereAndTheNextSaveAsProposesIt) {
     EXPECT_TRUE(FilesIn(p.dir).empty());
 }
 
+// A name with a relative directory is resolved once: the next Save As
+// proposes a name that saves the same file again.
+TEST_F(SaveAs, RelativeDirectoryIsAppliedOnce) {
+    ProgramDir p = PrepareProgram(CurrentTestName());
+    CreateDirectoryA((p.dir + "sub").c_str(), nullptr);
+    CreateDirectoryA((p.dir + "sub\\sub").c_str(), nullptr);
+    w = StartWindowed(p);
+    ASSERT_TRUE(SaveOnce(w, "sub\\first", "First"));
+    ASSERT_TRUE(Exists(p.dir + "sub\\first.col"));
+    HWND dialog = OpenDialog(w, IDM_SAVEAS, kSaveAsEnglish);
+    ASSERT_TRUE(dialog);
+    std::string proposed = FieldText(dialog, IDC_FILENAME);
+    EXPECT_TRUE(SameTextNoCase(p.dir + "sub\\first.col", proposed)) << proposed;
+    TypeInto(dialog, IDC_TITLE_ENGLISH, "Again");
+    Press(dialog, IDOK);
+    Box box = FindBox(w.program);
+    ASSERT_TRUE(box.window) << "the replace question for the same file";
+    EXPECT_EQ(proposed + " is already exit. Shall I replace the file?", box.text);
+    Answer(box, IDYES);
+    ASSERT_TRUE(WaitDestroyed(dialog));
+    Settle(w);
+    EXPECT_EQ(std::vector<std::string>{"[ENGLISH] Again"}, TitleSections(p.dir + "sub\\first.col"));
+    EXPECT_TRUE(FilesIn(p.dir + "sub\\sub\\").empty());
+}
+
 TEST_F(SaveAs, WallpaperCheckBoxFollowsTheDesktop) {
     ProgramDir p = PrepareProgram(CurrentTestName(), "LUMVAN32.EXE", {"lvtile.bmp"});
     w = StartWindowed(p);

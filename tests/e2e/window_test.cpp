@@ -355,6 +355,90 @@ INSTANTIATE_TEST_SUITE_P(Answers, WindowInstallAll,
                                          InstallAllCase{"no", IDNO, "1", true},
                                          InstallAllCase{"cancel", IDCANCEL, "1", false}));
 
+// Two copies of the program installing all their files at the same moment:
+// every scheme that was there, the current scheme's record and every new
+// scheme survive.
+TEST(Window, TwoCopiesInstallingAtOnceLoseNoScheme) {
+    ClearSchemes();
+    char name[32];
+    for (int i = 0; i < 100; i++) {
+        snprintf(name, sizeof name, "old%03d", i);
+        SetScheme(name, "FF");
+    }
+    WritePrivateProfileStringA("CURRENT", "COLOR SCHEMES", "old007", "control.ini");
+    Window copies[2];
+    const char *prefixes[2] = {"a", "b"};
+    for (int k = 0; k < 2; k++) {
+        ProgramDir p = PrepareProgram(CurrentTestName() + "_" + prefixes[k]);
+        for (int i = 0; i < 150; i++) {
+            snprintf(name, sizeof name, "%s%03d.col", prefixes[k], i);
+            ASSERT_TRUE(WriteBytes(p.dir + name, "[WindowsSystemColors]\r\n[ListOfColors]\r\nMenu= 1 2 3\r\n"));
+        }
+        copies[k] = StartWindowed(p);
+        ASSERT_TRUE(copies[k].main);
+    }
+    for (Window &w : copies) Command(w, IDM_INSTALL_ALL);
+    for (Window &w : copies) {
+        Box notice = WaitBox(w.program);
+        ASSERT_TRUE(notice.window);
+        Answer(notice, IDOK);
+    }
+    for (Window &w : copies) {
+        DWORD_PTR done;
+        EXPECT_TRUE(SendMessageTimeoutA(w.main, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &done)) << "still installing";
+    }
+    int lost = 0;
+    for (int i = 0; i < 100; i++) {
+        snprintf(name, sizeof name, "old%03d", i);
+        if (Scheme(name) != "FF") lost++;
+    }
+    for (int k = 0; k < 2; k++)
+        for (int i = 0; i < 150; i++) {
+            snprintf(name, sizeof name, "%s%03d.col", prefixes[k], i);
+            if (Scheme(name).empty()) lost++;
+        }
+    EXPECT_EQ(0, lost) << "schemes lost of 400";
+    EXPECT_EQ("old007", ProfileValue("CURRENT", "COLOR SCHEMES", "control.ini"));
+    for (Window &w : copies) EXPECT_EQ(0, ExitProgram(w));
+    ClearSchemes();
+}
+
+// A rebuild's box has no owner: commands can arrive while it is up. One on
+// the list's entries is ignored, a rebuild asked for follows once, and no
+// entry is ever listed twice.
+TEST(Window, RebuildAskedForDuringARebuildListsEachEntryOnce) {
+    ProgramDir p = PrepareProgram(CurrentTestName());
+    ClearSchemes();
+    SetScheme("Zeta", "FF");
+    WriteColorSet(p.dir + "a.col", Colors(1), nullptr, nullptr, "A");
+    WriteColorSet(p.dir + "b.col", Colors(2), nullptr, nullptr, "B");
+    WriteColorSet(p.dir + "c.col", Colors(3), nullptr, nullptr, "C");
+    Window w = StartWindowed(p);
+    ASSERT_EQ(4u, Entries(w).size());
+    HANDLE held = CreateFileA((p.dir + "b.col").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    Command(w, IDM_INSTALL_SELECTED);  // installs a.col, then rebuilds
+    Box box = WaitBox(w.program);
+    ASSERT_TRUE(box.window);
+    EXPECT_EQ("Can't access file: b.col", box.text);
+    Command(w, IDM_INSTALL_ALL);  // on the entries: ignored
+    Command(w, IDM_SAVEAS);      // cancelled, it asks for a rebuild
+    HWND dialog = WaitWindowTitled(w.program, "#32770", "Save New Data");
+    ASSERT_TRUE(dialog);
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(WaitGone(dialog));
+    Answer(box, IDOK);
+    Box again = WaitBox(w.program);
+    ASSERT_TRUE(again.window) << "the rebuild asked for follows";
+    EXPECT_EQ("Can't access file: b.col", again.text);
+    Answer(again, IDOK);
+    EXPECT_TRUE(NoWindow(w.program, "#32770", 1000)) << "and only once";
+    CloseHandle(held);
+    std::vector<std::string> expected = {"(a.col)\tA", "(c.col)\tC", "[SYSTEM]\ta.col", "[SYSTEM]\tZeta"};
+    EXPECT_EQ(expected, Entries(w));
+    EXPECT_EQ(0, ExitProgram(w));
+}
+
 TEST(Window, LongSchemeNamesAreListedAndPromptedWhole) {
     // A short directory, so that a 102-byte file name still fits a path.
     ProgramDir p = PrepareProgram("L");

@@ -439,6 +439,8 @@ TEST_F(ColFileTest, Wallpaper) {
         {"tile without blank", head + "TileWallpaper=1\r\n", "", 1},
         {"negative tile", head + "TileWallpaper= -3\r\n", "", -3},
         {"tile that is no number", head + "TileWallpaper= x\r\n", "", 0},
+        {"tile number on the next line", head + "TileWallpaper=\r\n 1\r\n", "", 1},
+        {"tile scan meets the next section", head + "TileWallpaper=\r\n[x]\r\n", "", 0},
         {"failed scan keeps the earlier tile", head + "TileWallpaper= 1\r\nTileWallpaper= x\r\n", "", 1},
         {"later lines replace", head + "Wallpaper= a.bmp\r\nTileWallpaper= 1\r\nWallpaper= b.bmp\r\nTileWallpaper= 0\r\n",
          "b.bmp", 0},

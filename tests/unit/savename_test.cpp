@@ -26,10 +26,10 @@ const char *DecisionName(SaveNameDecision d) {
 }
 
 TEST_F(SaveNameTest, DecideSaveName) {
-    const size_t kWorkDir = 128;
-    std::string dir127(126, 'd'), dir128(127, 'd');
-    dir127 += "\\";
+    const size_t kWorkDir = 129;
+    std::string dir128(127, 'd'), dir129(128, 'd');
     dir128 += "\\";
+    dir129 += "\\";
     struct Case {
         std::string name;
         SaveNameDecision expected;
@@ -46,8 +46,8 @@ TEST_F(SaveNameTest, DecideSaveName) {
         {"dir*\\x.col", kSaveNameWildcard},
         {"夕日ソ表", kSaveNameAddExtension},  // trail bytes 0x5C are no separator
         {"表\\x", kSaveNameAddExtension},
-        {dir127 + "x", kSaveNameAddExtension},  // the directory fills WorkDir
-        {dir128 + "x", kSaveNameDirTooLong},
+        {dir128 + "x", kSaveNameAddExtension},  // the directory fills WorkDir
+        {dir129 + "x", kSaveNameDirTooLong},
         {std::string(300, 'n'), kSaveNameAddExtension},  // a long name is the writer's to refuse
     };
     for (const Case &c : cases) {
@@ -101,7 +101,7 @@ const char *SplitName(PatternSplit s) {
 }
 
 TEST_F(SaveNameTest, SplitTypedPattern) {
-    std::string dir127 = std::string(126, 'd') + "\\", dir128 = std::string(127, 'd') + "\\";
+    std::string dir128 = std::string(127, 'd') + "\\", dir129 = std::string(128, 'd') + "\\";
     struct Case {
         std::string text;
         PatternSplit expected;
@@ -119,11 +119,11 @@ TEST_F(SaveNameTest, SplitTypedPattern) {
         {"*.123456", kPatternSplit, "", "*.123456"},
         {"*.1234567", kPatternExtTooLong, "", ""},
         {"*.12345?7", kPatternSplit, "", "*.12345?7"},  // never adopted, so never too long
-        {dir127 + "*.col", kPatternSplit, dir127, "*.col"},
-        {dir128 + "*.col", kPatternDirTooLong, "", ""},
+        {dir128 + "*.col", kPatternSplit, dir128, "*.col"},  // fills WorkDir
+        {dir129 + "*.col", kPatternDirTooLong, "", ""},
     };
     for (const Case &c : cases) {
-        char dir[128] = "old dir", filter[16] = "old";
+        char dir[129] = "old dir", filter[16] = "old";
         PatternSplit got = SplitTypedPattern(c.text.c_str(), dir, sizeof dir, filter, sizeof filter, 8);
         EXPECT_EQ(c.expected, got) << "\"" << c.text << "\": expected " << SplitName(c.expected) << ", got "
                                    << SplitName(got);

@@ -212,4 +212,27 @@ TEST(EncodeSchemeLine, LongestLineFitsItsLength) {
     EXPECT_EQ('Z', line[117]);
 }
 
+TEST(IsStorableSchemeName, NamesTheProfileFormatCanHold) {
+    struct Case {
+        const char *name;
+        bool storable;
+    } cases[] = {
+        {"sunset.col", true},
+        {"a)b.col", true},
+        {"g]h.col", true},
+        {"#d.col", true},
+        {"k;l.col", true},
+        {"表ソ.col", true},
+        {"a=b.col", false},  // read back as the key "a"
+        {"[x].col", false},  // a section line
+        {"[i.col", false},
+        {";c.col", false},  // a comment
+        {" e.col", false},  // blanks around a key are stripped
+        {"f.col ", false},
+        {"\tg.col", false},
+        {"", false},
+    };
+    for (const Case &c : cases) EXPECT_EQ(c.storable, IsStorableSchemeName(c.name)) << "\"" << c.name << "\"";
+}
+
 }  // namespace

@@ -37,7 +37,7 @@ TEST(ColorSetFile, WrittenFileReadsBackInEveryEdition) {
     for (int i = 0; i < kElementCount; i++) EXPECT_EQ(expected.value[i], read.value[i]) << "element " << i;
     char name[260];
     int32_t tile = -5;
-    EXPECT_EQ(1, ReadColorSetWallpaper(path.c_str(), name, sizeof name, &tile));
+    EXPECT_EQ(1, ReadColorSetWallpaper(nullptr, path.c_str(), name, sizeof name, &tile));
     EXPECT_STREQ("sunset.bmp", name);
     EXPECT_EQ(2, tile);
     EXPECT_TRUE(ShownBoxes().empty());
@@ -95,7 +95,7 @@ TEST(ColorSetFile, EachFailureShowsItsMessage) {
         switch (c.operation) {
         case 0: result = ReadColorSetTitle(path.c_str(), buffer, 132); break;
         case 1: result = ReadColorSetColors(&set, path.c_str()); break;
-        case 2: result = ReadColorSetWallpaper(path.c_str(), buffer, sizeof buffer, &tile); break;
+        case 2: result = ReadColorSetWallpaper(nullptr, path.c_str(), buffer, sizeof buffer, &tile); break;
         }
         EXPECT_EQ(c.result, result) << c.label;
         if (!c.textBefore) {

@@ -108,6 +108,39 @@ TEST(SchemeStore, OverwritePromptAndItsAnswers) {
     }
 }
 
+// A file whose name the profile format cannot hold as a key is refused,
+// never stored as another key, a section or a comment.
+TEST(SchemeStore, NamesTheProfileCannotHoldAreRefused) {
+    std::string dir = TestDir(CurrentTestName());
+    const struct {
+        int edition;
+        const char *name;
+        std::string text;
+    } cases[] = {
+        {2, "a=b.col", "Can't install this file name into system: a=b.col"},
+        {2, "[x].col", "Can't install this file name into system: [x].col"},
+        {0, ";c.col", ";c.col はシステムに登録できないファイル名です。"},
+    };
+    auto keys = [] {
+        char names[4096];
+        DWORD n = GetPrivateProfileStringA("COLOR SCHEMES", nullptr, "", names, sizeof names, "control.ini");
+        return std::string(names, n);
+    };
+    std::string before = keys();
+    for (const auto &c : cases) {
+        UseEdition(c.edition);
+        ScriptBoxes();
+        EXPECT_EQ(IDNO, InstallFileEntry((std::string("(") + c.name + ")\tTitle").c_str())) << c.name;
+        ASSERT_EQ(1u, ShownBoxes().size()) << c.name;
+        EXPECT_EQ(c.text, ShownBoxes()[0].text);
+        EXPECT_EQ((UINT)(MB_OK | MB_ICONHAND), ShownBoxes()[0].type);
+        EXPECT_EQ(before, keys()) << c.name << ": the store is unchanged";
+    }
+    char stray[16];
+    GetPrivateProfileStringA("x", nullptr, "", stray, sizeof stray, "control.ini");
+    EXPECT_STREQ("", stray) << "no section [x]";
+}
+
 TEST(SchemeStore, ReadSchemeFillsThePositionedElements) {
     UseEdition(2);
     WritePrivateProfileStringA("COLOR SCHEMES", "read.col", "ff,,80", "control.ini");

@@ -21,25 +21,33 @@ TEST(Startup, EditionOfThisExecutableFollowsTheCodePage) {
 }
 
 TEST(Startup, AssociationIsWrittenUnlessOursIsThere) {
+    const std::string longest(119, 'L');  // the value fills the 129 bytes it is read back into
     const struct {
+        std::string baseName;
         const char *stored;  // null: no key
         int written;
-        const char *after;
+        std::string after;
     } cases[] = {
-        {nullptr, 1, "LUMVAN32.exe ^.col"},
-        {"LUMVAN32.exe ^.col", 0, "LUMVAN32.exe ^.col"},
-        {"LUMVAN32.exe", 0, "LUMVAN32.exe"},
-        {"lumvan32.exe ^.col", 1, "LUMVAN32.exe ^.col"},
-        {"notepad.exe ^.txt", 1, "LUMVAN32.exe ^.col"},
-        {"LUMVAN32.exe ^.col extra", 1, "LUMVAN32.exe ^.col"},
+        {"LUMVAN32", nullptr, 1, "LUMVAN32.exe ^.col"},
+        {"LUMVAN32", "LUMVAN32.exe ^.col", 0, "LUMVAN32.exe ^.col"},
+        {"LUMVAN32", "LUMVAN32.exe", 0, "LUMVAN32.exe"},
+        {"LUMVAN32", "lumvan32.exe ^.col", 1, "LUMVAN32.exe ^.col"},
+        {"LUMVAN32", "notepad.exe ^.txt", 1, "LUMVAN32.exe ^.col"},
+        {"LUMVAN32", "LUMVAN32.exe ^.col extra", 1, "LUMVAN32.exe ^.col"},
+        // A base name longer than the class name holds names the program whole.
+        {"LUMIVANE-EDITION2", "LUMIVANE-EDITIO.exe ^.col", 1, "LUMIVANE-EDITION2.exe ^.col"},
+        {"LUMIVANE-EDITION2", "LUMIVANE-EDITION2.exe ^.col", 0, "LUMIVANE-EDITION2.exe ^.col"},
+        {longest, "keep.exe ^.col", 1, longest + ".exe ^.col"},
+        // One byte more could not be recognised when read back: left alone.
+        {longest + "L", "keep.exe ^.col", 0, "keep.exe ^.col"},
     };
     UseEdition(0);
     for (const auto &c : cases) {
         WriteProfileStringA("extensions", "col", c.stored);
-        EXPECT_EQ(c.written, RegisterColAssociation()) << (c.stored ? c.stored : "(none)");
+        EXPECT_EQ(c.written, RegisterColAssociation(c.baseName.c_str())) << (c.stored ? c.stored : "(none)");
         char value[256];
         GetProfileStringA("extensions", "col", "", value, sizeof value);
-        EXPECT_STREQ(c.after, value) << (c.stored ? c.stored : "(none)");
+        EXPECT_EQ(c.after, value) << (c.stored ? c.stored : "(none)");
     }
 }
 
@@ -57,20 +65,27 @@ TEST(Startup, WorkDirAlwaysEndsInABackslash) {
         InitWorkDir();
         EXPECT_EQ(c.workDir, g_app.WorkDir);
     }
-    // 127 bytes fit the query but not with the backslash: WorkDir keeps
-    // its value rather than losing the separator.
+    // 127 bytes of directory take their backslash; 128 do not fit, and
+    // WorkDir keeps its value rather than losing the separator.
     std::string longDir = dir + std::string(127 - dir.size(), 'w');
     ASSERT_EQ(127u, longDir.size());
     ASSERT_TRUE(CreateDirectoryA(longDir.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
     ASSERT_TRUE(SetCurrentDirectoryA(longDir.c_str()));
     ResetAppGlobals();
+    EXPECT_TRUE(InitWorkDir());
+    EXPECT_EQ(longDir + "\\", g_app.WorkDir);
+    std::string tooLong = longDir + "w";
+    ASSERT_TRUE(CreateDirectoryA(tooLong.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+    ASSERT_TRUE(SetCurrentDirectoryA(tooLong.c_str()));
+    ResetAppGlobals();
     CopyText(g_app.WorkDir, sizeof g_app.WorkDir, "C:\\KEEP\\");
-    InitWorkDir();
+    EXPECT_FALSE(InitWorkDir());
     EXPECT_STREQ("C:\\KEEP\\", g_app.WorkDir);
     ResetAppGlobals();
     InitWorkDir();
     EXPECT_STREQ("\\", g_app.WorkDir) << "an empty WorkDir becomes a lone backslash";
     SetCurrentDirectoryA(saved);
+    RemoveDirectoryA(tooLong.c_str());
     RemoveDirectoryA(longDir.c_str());
 }
 

@@ -54,6 +54,33 @@ TEST(Wallpaper, MissingBitmapIsReportedAndNothingWritten) {
     EXPECT_EQ(5, (int)GetProfileIntA("Desktop", "TileWallpaper", -1));
 }
 
+// Applying a file's wallpaper from the list: each wallpaper message is the
+// panel's, the name too long to be a file's included.
+TEST(Wallpaper, FileWallpaperMessagesBelongToTheOwner) {
+    std::string dir = TestDir(CurrentTestName());
+    const struct {
+        const char *label;
+        std::string name;
+        std::string shown;
+    } cases[] = {
+        {"missing bitmap", "no-such.bmp", "no-such.bmp"},
+        {"name longer than a wallpaper's", std::string(300, 'w'), std::string(259, 'w')},
+    };
+    HWND owner = CreateWindowA("STATIC", "owner", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(owner);
+    UseEdition(2);
+    for (const auto &c : cases) {
+        std::string path = dir + "paper.col";
+        WriteFileBytes(path, "[WindowsSystemColors]\r\n[WallPaper]\r\nWallpaper= " + c.name + "\r\n");
+        ScriptBoxes();
+        ApplyFileWallpaper(owner, path.c_str());
+        ASSERT_EQ(1u, ShownBoxes().size()) << c.label;
+        EXPECT_EQ("Wall Paper File " + c.shown + " not Found", ShownBoxes()[0].text) << c.label;
+        EXPECT_EQ(owner, ShownBoxes()[0].owner) << c.label;
+    }
+    DestroyWindow(owner);
+}
+
 TEST(Wallpaper, BitmapInTheWindowsDirectoryIsFoundAndTheTileFlagKept) {
     char windows[MAX_PATH];
     GetWindowsDirectoryA(windows, sizeof windows);
