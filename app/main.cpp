@@ -1,15 +1,18 @@
 // The program's entry point: edition, association, then one of two roads.
 #include <windows.h>
 
+#include "../core/argtext.h"
 #include "../platform/win32.h"
-#include "argtext.h"
+#include "cmdline.h"
 #include "startup.h"
+#include "winstart.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE prevInstance, LPSTR, int showCommand) {
     UsePlatformCharStepping();
-    DetectEdition(instance);
+    // A module path without '.' leaves the edition and its names as they
+    // start.
     char baseName[MAX_PATH];
-    ProgramBaseName(baseName, sizeof baseName);
+    if (GetProgramBaseName(baseName, sizeof baseName)) DetectEdition(baseName);
     int associationWasNew = RegisterColAssociation(baseName);
     const char *argumentText = ArgumentText(GetCommandLineA());
     if (argumentText[0] != '\0') {

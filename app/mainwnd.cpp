@@ -1,8 +1,16 @@
-// The main window: a fixed frame around the panel, and the command table.
-#include "../commands/commands.h"
+#include "mainwnd.h"
+
+#include "../commands/about.h"
+#include "../commands/add.h"
+#include "../commands/delete.h"
+#include "../commands/fix.h"
+#include "../commands/install.h"
+#include "../commands/saveas.h"
+#include "../core/capacity.h"
+#include "../platform/listbox.h"
 #include "../resources/resource.h"
-#include "globals.h"
-#include "window.h"
+#include "../state/appstate.h"
+#include "panel.h"
 
 static void FocusSchemeList() {
     if (g_app.PanelWindow) SetFocus(GetDlgItem(g_app.PanelWindow, IDC_SCHEME_LIST));
@@ -13,8 +21,7 @@ void RequestListRebuild() {
 }
 
 HWND CreatePanel(HWND mainWindow) {
-    const char *name = g_app.edition == 2 ? "ENGPANELDLG" : "JPNPANELDLG";
-    HWND panel = CreateDialogParamA(g_app.Instance, name, mainWindow, MainPanelDlg, 0);
+    HWND panel = CreateDialogParamA(g_app.Instance, RunningEdition().panelTemplate, mainWindow, MainPanelDlg, 0);
     if (!panel) return nullptr;
     g_app.PanelWindow = panel;
     RECT r;
@@ -54,41 +61,48 @@ static bool NeedsTheList(int command) {
 }
 
 void DispatchCommand(HWND mainWindow, WPARAM wParam) {
-    bool rebuild = false;
+    int command = LOWORD(wParam);
     // While the list is rebuilt (a reader's box is up) its entries are not
     // all there yet: a command on them is ignored.
-    if (NeedsTheList(LOWORD(wParam)) && SchemeListIsBuilding()) return;
-    switch (LOWORD(wParam)) {
+    if (NeedsTheList(command) && SchemeListIsBuilding()) return;
+    HWND list = g_app.PanelWindow ? GetDlgItem(g_app.PanelWindow, IDC_SCHEME_LIST) : nullptr;
+    char entry[kLineCap];
+    bool selected = list && GetSelectedListEntry(list, entry, sizeof entry);
+    const CommandArgs args = {mainWindow, selected ? entry : nullptr, list};
+    // Save As, Add, Delete and the install commands change what the list
+    // shows: it is rebuilt after them, whatever their outcome.
+    bool rebuild = false;
+    switch (command) {
     case IDM_OPEN:
-        if (g_app.PanelWindow) ApplySelectedEntry(g_app.PanelWindow);
+        if (args.entry) ApplyListEntry(g_app.PanelWindow, args.entry);
         break;
     case IDM_SAVEAS:
-        SaveAsCommand(mainWindow);
+        SaveAsCommand(args);
         rebuild = true;
         break;
     case IDM_EXIT:
         SendMessageA(mainWindow, WM_CLOSE, 0, 0);
         return;
     case IDM_ABOUT:
-        AboutCommand(g_app.MainWindow, g_app.Instance, g_app.PrevInstance);
+        AboutCommand(args);
         break;
     case IDM_FIX:
-        FixWithCurrentColorCommand(mainWindow);
+        FixWithCurrentColorCommand(args);
         break;
     case IDM_ADD:
-        AddColorSetCommand(mainWindow);
+        AddColorSetCommand(args);
         rebuild = true;
         break;
     case IDM_DELETE:
-        DeleteColorSetCommand(mainWindow);
+        DeleteColorSetCommand(args);
         rebuild = true;
         break;
     case IDM_INSTALL_SELECTED:
-        if (g_app.PanelWindow) InstallSelected(g_app.PanelWindow);
+        InstallSelectedCommand(args);
         rebuild = true;
         break;
     case IDM_INSTALL_ALL:
-        if (g_app.PanelWindow) InstallAll(g_app.PanelWindow);
+        InstallAllCommand(args);
         rebuild = true;
         break;
     default:

@@ -1,19 +1,17 @@
-// The scheme list panel: the color-set files of the program's directory
-// under their titles, then the control panel's schemes; applies an entry.
+#include "panel.h"
+
 #include <string.h>
 
+#include "../colors/apply.h"
 #include "../colors/colfile.h"
 #include "../colors/schemes.h"
 #include "../colors/syscolors.h"
-#include "../colors/wallpaper.h"
-#include "../platform/mbtext.h"
-#include "../platform/win32.h"
-#include "../resources/messages.h"
+#include "../core/capacity.h"
+#include "../core/entryname.h"
+#include "../core/mbtext.h"
+#include "../platform/listbox.h"
 #include "../resources/resource.h"
-#include "../resources/strings.h"
-#include "globals.h"
-#include "listentry.h"
-#include "window.h"
+#include "../state/appstate.h"
 
 // Adds one file entry, "(" name ")" TAB title. A name the entry cannot hold
 // whole is left out; a long title is cut.
@@ -83,38 +81,24 @@ int BuildSchemeList(HWND panel) {
     return 0;
 }
 
-static void ApplyFileEntry(HWND panel, const char *entry) {
+void ApplyListEntry(HWND panel, const char *entry) {
     char name[kPathCap];
-    if (!FileEntryName(entry, name, sizeof name)) return;
-    char path[kPathCap];
-    if (!ListedFilePath(name, path, sizeof path)) return;
+    if (FileEntryName(entry, name, sizeof name)) {
+        char path[kPathCap];
+        if (ColorSetFilePath(name, path, sizeof path)) ApplyColorSetFile(panel, path, kFromList);
+        return;
+    }
+    // A scheme carries no wallpaper: the wallpaper is left as it is.
+    const char *scheme = SchemeEntryName(entry);
     ColorSet colors;
-    if (!ReadColorSetColors(&colors, path)) return;
-    ApplyColors(colors);
-    ApplyFileWallpaper(panel, path);
-}
-
-static void ApplySystemEntry(const char *entry) {
-    const char *tab = FindChar(entry + 1, '\t');
-    if (!tab) return;
-    ColorSet colors;
-    if (!ReadScheme(&colors, tab + 1)) return;
-    ApplyColors(colors);
-}
-
-void ApplySelectedEntry(HWND panel) {
-    HWND list = GetDlgItem(panel, IDC_SCHEME_LIST);
-    int index = (int)SendMessageA(list, LB_GETCURSEL, 0, 0);
-    if (index == LB_ERR) return;
-    char entry[kListEntryCap];
-    if (!GetListEntry(list, index, entry, sizeof entry)) return;
-    if (entry[0] == '(') ApplyFileEntry(panel, entry);
-    else if (entry[0] == '[') ApplySystemEntry(entry);
+    if (scheme && ReadScheme(&colors, scheme)) ApplyColors(colors);
 }
 
 static INT_PTR OnPanelCommand(HWND panel, WPARAM wParam) {
     if (LOWORD(wParam) == IDOK || (LOWORD(wParam) == IDC_SCHEME_LIST && HIWORD(wParam) == LBN_DBLCLK)) {
-        if (!g_building) ApplySelectedEntry(panel);
+        char entry[kLineCap];
+        if (!g_building && GetSelectedListEntry(GetDlgItem(panel, IDC_SCHEME_LIST), entry, sizeof entry))
+            ApplyListEntry(panel, entry);
         return TRUE;
     }
     return FALSE;

@@ -1,29 +1,19 @@
 #include "startup.h"
 
-#include "../platform/mbtext.h"
-#include "../platform/win32.h"
-#include "edition.h"
-#include "globals.h"
+#include <windows.h>
 
-bool ProgramBaseName(char *base, size_t cap) {
-    char path[MAX_PATH + 1];
-    if (cap) base[0] = '\0';
-    return GetModulePath(path, sizeof path) && ModuleBaseName(path, base, cap);
-}
+#include "../core/capacity.h"
+#include "../core/mbtext.h"
+#include "../platform/profile.h"
+#include "../state/appstate.h"
 
-int DetectEdition(HINSTANCE instance) {
-    (void)instance;
-    // The whole module path: only its base name is kept.
-    char base[MAX_PATH];
-    if (!ProgramBaseName(base, sizeof base)) return 0;
-    // A longer name is cut for the class name; the edition test still sees
-    // the whole name.
-    CopyTextCut(g_app.BaseName, sizeof g_app.BaseName, base);
-    g_app.edition = ChooseEdition(GetSystemFontCharset(), base);
-    if (LoadStringA(ResourceModule(), EditionTitleId(g_app.edition), g_app.TitleString,
+void DetectEdition(const char *baseName) {
+    // The class name keeps what fits; the edition sees the whole name.
+    CopyTextCut(g_app.BaseName, sizeof g_app.BaseName, baseName);
+    g_app.edition = ChooseEdition(GetSystemFontCharset(), baseName);
+    if (LoadStringA(ResourceModule(), RunningEdition().titleStringId, g_app.TitleString,
                     sizeof g_app.TitleString) <= 0)
         g_app.TitleString[0] = '\0';
-    return 1;
 }
 
 unsigned GetSystemFontCharset() {
@@ -44,15 +34,4 @@ int RegisterColAssociation(const char *baseName) {
     if (AssociationIsOurs(stored, built)) return 0;
     WriteProfileText("extensions", "col", built);
     return 1;
-}
-
-bool InitWorkDir() {
-    // At most 127 bytes of directory, then its backslash. A directory that
-    // does not fit leaves WorkDir as it was.
-    char dir[kWorkDirCap];
-    bool taken = GetCurrentDir(dir, kWorkDirCap - 1) &&
-                 (EndsWithChar(dir, '\\') || AppendText(dir, sizeof dir, "\\")) &&
-                 CopyText(g_app.WorkDir, sizeof g_app.WorkDir, dir);
-    if (!EndsWithChar(g_app.WorkDir, '\\')) AppendText(g_app.WorkDir, sizeof g_app.WorkDir, "\\");
-    return taken;
 }

@@ -1,20 +1,20 @@
-// Started without a file name: the main window and the message loop.
-#include "../commands/commands.h"
-#include "../resources/messages.h"
-#include "../resources/strings.h"
-#include "globals.h"
-#include "startup.h"
-#include "window.h"
+#include "winstart.h"
+
+#include "../commands/saveas.h"
+#include "../resources/msgbox.h"
+#include "../resources/resource.h"
+#include "../state/appstate.h"
+#include "mainwnd.h"
 
 ATOM RegisterMainClass(HINSTANCE instance) {
     WNDCLASSA wc = {};
     wc.style = 0;
     wc.lpfnWndProc = WndProc;
     wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, "LUMVICON");
+    wc.hIcon = LoadIconA(instance, LV_RESOURCE(LVRES_ICON));
     wc.hCursor = LoadCursorA(nullptr, (LPCSTR)IDC_ARROW);
     wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
-    wc.lpszMenuName = g_app.edition == 2 ? "lumvenglish" : "lumvmenu";
+    wc.lpszMenuName = RunningEdition().menu;
     wc.lpszClassName = g_app.BaseName;
     return RegisterClassA(&wc);
 }
@@ -34,15 +34,16 @@ int WindowedStartup(HINSTANCE instance, HINSTANCE prevInstance, int showCommand,
     g_app.Instance = instance;
     g_app.PrevInstance = prevInstance;
     InitWorkDir();
-    HACCEL accelerators = LoadAcceleratorsA(instance, "LumvAccel");
+    HACCEL accelerators = LoadAcceleratorsA(instance, LV_RESOURCE(LVRES_ACCELERATORS));
     HWND window = CreateWindowExA(0, g_app.BaseName, g_app.TitleString, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                                   CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, nullptr);
     if (!window) return 0;
     g_app.MainWindow = window;
     ShowWindow(window, showCommand);
     UpdateWindow(window);
-    if (associationWasNew == 1 &&
-        ShowTitledMessage(window, MessageText(kMsgFirstRun, g_app.edition), MB_YESNO) == IDYES)
+    if (associationWasNew == 1 && ShowMessage(window, kMsgFirstRun, nullptr, MB_YESNO) == IDYES) {
         FirstRunSave(window);
+        RequestListRebuild();  // whether the file was saved or not
+    }
     return RunMessageLoop(accelerators);
 }

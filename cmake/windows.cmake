@@ -3,28 +3,16 @@ enable_language(RC)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/resources")
 set(LV_STATIC -static -static-libgcc -static-libstdc++)
 
-set(LV_WIN_SOURCES
-  app/globals.cpp
-  app/startup.cpp
-  app/cmdline.cpp
-  app/winstart.cpp
-  app/mainwnd.cpp
-  app/panel.cpp
-  app/listentry.cpp
-  platform/win32.cpp
-  resources/strings.cpp
-  colors/syscolors.cpp
-  colors/colfile.cpp
-  colors/wallpaper.cpp
-  colors/schemes.cpp
-  commands/savestate.cpp
-  commands/saveas.cpp
-  commands/add.cpp
-  commands/delete_fix.cpp
-  commands/install.cpp
-  commands/about.cpp
-  commands/logo.cpp
+# Everything that calls Win32, layer by layer.
+file(GLOB LV_WIN_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/platform/*.cpp
+  ${CMAKE_SOURCE_DIR}/state/*.cpp
+  ${CMAKE_SOURCE_DIR}/resources/*.cpp
+  ${CMAKE_SOURCE_DIR}/colors/*.cpp
+  ${CMAKE_SOURCE_DIR}/commands/*.cpp
+  ${CMAKE_SOURCE_DIR}/app/*.cpp
 )
+list(FILTER LV_WIN_SOURCES EXCLUDE REGEX "app/main\\.cpp$")
 add_library(lvwin STATIC ${LV_WIN_SOURCES})
 target_compile_options(lvwin PRIVATE ${LV_WARNINGS})
 target_link_libraries(lvwin PUBLIC lvpure user32 gdi32 kernel32)

@@ -2,17 +2,18 @@
 
 #include <string.h>
 
-#include "../app/globals.h"
-#include "../platform/mbtext.h"
+#include "../core/capacity.h"
+#include "../core/mbtext.h"
+#include "../core/scheme_codec.h"
+#include "../platform/profile.h"
 #include "../platform/win32.h"
-#include "../resources/strings.h"
-#include "scheme_codec.h"
+#include "../resources/msgbox.h"
+#include "../state/appstate.h"
 #include "syscolors.h"
 
 static const char kSchemeSection[] = "COLOR SCHEMES";
 static const char kControlIni[] = "control.ini";
 static const char kSystemPrefix[] = "[SYSTEM]\t";
-enum { kSystemEntryCap = 260 };
 
 HLOCAL AllocProfileBuffer(WORD preferred, WORD minimum) {
     for (WORD size = preferred; size > minimum; size = (WORD)(size >> 1)) {
@@ -38,7 +39,7 @@ void ListSchemes(HWND listBox) {
         return;
     }
     for (const char *name = names; *name; name += strlen(name) + 1) {
-        char entry[kSystemEntryCap];
+        char entry[kLineCap];
         if (!CopyText(entry, sizeof entry, kSystemPrefix) || !AppendText(entry, sizeof entry, name))
             continue;  // a name the list cannot hold whole is left out, never cut
         SendMessageA(listBox, LB_ADDSTRING, 0, (LPARAM)entry);
@@ -74,22 +75,22 @@ bool ReadScheme(ColorSet *set, const char *key) {
 }
 
 int WriteScheme(const ColorSet &set, const char *key) {
-    char line[kSchemeLineCap];
+    char line[kLineCap];
     EncodeSchemeLine(set, line, sizeof line);
     // The look for the key and the write go together under the profile
     // lock, except while the user is asked.
     LockProfiles();
-    char present[kSchemeLineCap];
+    char present[kLineCap];
     if (ReadPrivateProfileText(kSchemeSection, key, "", present, sizeof present, kControlIni) != 0) {
         UnlockProfiles();
-        int answer = ShowNamedMessage(g_app.MainWindow, kMsgInstalledAlready, key, MB_YESNOCANCEL);
+        int answer = ShowMessage(g_app.MainWindow, kMsgInstalledAlready, key, MB_YESNOCANCEL);
         if (answer != IDYES) return answer;
         LockProfiles();
     }
     bool written = WritePrivateProfileText(kSchemeSection, key, line, kControlIni);
     UnlockProfiles();
     if (!written) {
-        ShowNamedMessage(g_app.MainWindow, kMsgWriteFailed, kControlIni, MB_OK | MB_ICONHAND);
+        ShowMessage(g_app.MainWindow, kMsgWriteFailed, kControlIni, MB_OK | MB_ICONHAND);
         return IDNO;  // not installed: the install-all loop goes on with the next file
     }
     return IDYES;

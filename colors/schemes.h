@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-#include "colorset.h"
+#include "../core/colorset.h"
 
 HLOCAL AllocProfileBuffer(WORD preferred, WORD minimum);
 // Adds "[SYSTEM]" TAB name for every scheme to the list box.

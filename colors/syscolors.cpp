@@ -2,8 +2,9 @@
 
 #include <windows.h>
 
-#include "../app/globals.h"
+#include "../platform/profile.h"
 #include "../platform/win32.h"
+#include "../state/appstate.h"
 
 void CaptureColors(ColorSet *set) {
     for (int i = 0; i < kElementCount; i++) set->value[i] = (int32_t)ReadSysColor(i);

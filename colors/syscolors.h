@@ -1,6 +1,6 @@
 // The link between a color set and the running desktop and win.ini.
 #pragma once
-#include "colorset.h"
+#include "../core/colorset.h"
 
 void CaptureColors(ColorSet *set);
 void ApplyColors(const ColorSet &set);

@@ -8,7 +8,6 @@
 // wallpaper is in force; false, writing neither, when none is.
 bool ReadCurrentWallpaper(char *name, size_t cap, int32_t *tile);
 // Finds the bitmap (from the program's directory first), records the tile
-// flag, sets the wallpaper and repaints. A missing file is reported.
+// flag, sets the wallpaper and repaints. A missing file is reported in a box
+// owned by owner.
 void ApplyWallpaper(HWND owner, const char *fileName, int32_t tile);
-// Applies the wallpaper section of a color-set file, if it names a file.
-void ApplyFileWallpaper(HWND owner, const char *colorSetPath);

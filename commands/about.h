@@ -1,8 +1,9 @@
-// The About texts and the primary edition's greeting.
+// About: the edition's About text; the Japanese editions show the logo
+// first, and the primary one plays its greeting before the text.
 #pragma once
+#include "command.h"
 
-// The run from firstId in one box: no owner, OK, no icon.
-void ShowAboutMessage(int firstId);
+void AboutCommand(const CommandArgs &args);
 // The greeting: the program puts on its own colors and lets the user keep
 // or refuse them, then shows the primary edition's About text.
 void GreetingSequence();

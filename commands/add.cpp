@@ -1,23 +1,21 @@
-// Add Color Set: a small file chooser over directories and drives, and the
-// import of the chosen file into the program's directory.
+#include "add.h"
+
 #include <string.h>
 
-#include "../app/globals.h"
-#include "../app/startup.h"
-#include "../platform/mbtext.h"
-#include "../platform/win32.h"
-#include "../resources/messages.h"
+#include "../core/capacity.h"
+#include "../core/mbtext.h"
+#include "../core/savename.h"
+#include "../platform/files.h"
+#include "../resources/msgbox.h"
 #include "../resources/resource.h"
-#include "../resources/strings.h"
-#include "commands.h"
-#include "savename.h"
+#include "../state/appstate.h"
 #include "savestate.h"
 
 enum {
     kSelectAllEnd = 0x7FFF,
     // A list item of the chooser: a directory name of up to 255 characters
     // (two bytes each in a double-byte code page) in brackets.
-    kListItemCap = 2 * MAX_PATH + 8,
+    kListItemCap = 2 * kFullPathCap + 8,
 };
 
 static void SelectNameField(HWND dialog) {
@@ -67,7 +65,7 @@ static void ApplyTypedPattern(HWND dialog, const char *text) {
     char dir[kWorkDirCap];
     char filter[kFileFilterCap];
     if (SplitTypedPattern(text, dir, sizeof dir, filter, sizeof filter, sizeof g_app.DefaultExt) != kPatternSplit) {
-        ShowNamedMessage(dialog, kMsgPatternTooLong, text, MB_OK | MB_ICONHAND);
+        ShowMessage(dialog, kMsgPatternTooLong, text, MB_OK | MB_ICONHAND);
         return;
     }
     AppGlobals before = g_app;
@@ -78,7 +76,7 @@ static void ApplyTypedPattern(HWND dialog, const char *text) {
         CopyText(g_app.WorkDir, sizeof g_app.WorkDir, before.WorkDir);
         CopyText(g_app.FileFilter, sizeof g_app.FileFilter, before.FileFilter);
         CopyText(g_app.DefaultExt, sizeof g_app.DefaultExt, before.DefaultExt);
-        ShowNamedMessage(dialog, kMsgSourceMissing, text, MB_OK | MB_ICONHAND);
+        ShowMessage(dialog, kMsgSourceMissing, text, MB_OK | MB_ICONHAND);
     }
     // The focus stays where the user had it (in the list, after a double
     // click on a directory), so that the keyboard can go on choosing.
@@ -104,7 +102,7 @@ static INT_PTR OnAddOk(HWND dialog) {
     if (HasWildcard(text)) {
         ApplyTypedPattern(dialog, text);
     } else if (text[0] == '\0') {
-        ShowMessageBox(dialog, kTextNoFileName, nullptr, MB_OK | MB_ICONQUESTION);
+        ShowMessageUncaptioned(dialog, kMsgNoFileName, MB_OK | MB_ICONQUESTION);
     } else {
         UnlockText(typed);
         ChooseFile(dialog, typed);
@@ -165,17 +163,17 @@ LV_EXPORT INT_PTR CALLBACK AddDlg(HWND dialog, UINT message, WPARAM wParam, LPAR
 
 int ImportFile(const char *destination, const char *source) {
     if (!FileExists(source)) {
-        ShowNamedMessage(nullptr, kMsgSourceMissing, source, MB_OK | MB_ICONHAND);
+        ShowMessage(nullptr, kMsgSourceMissing, source, MB_OK | MB_ICONHAND);
         return 0;
     }
     if (FileExists(destination) &&
-        ShowNamedMessage(g_app.MainWindow, kMsgReplace, destination, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        ShowMessage(g_app.MainWindow, kMsgReplace, destination, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return 0;
     // The copy goes to a temporary file beside the destination and replaces
     // it in one rename: on any failure the destination is as it was and the
     // temporary file is gone.
     ShowWaitCursor();
-    char tempName[MAX_PATH];
+    char tempName[kFullPathCap];
     ImportStep step = CopyFileReplacing(source, destination, tempName, sizeof tempName);
     ShowArrowCursor();
     switch (step) {
@@ -183,28 +181,26 @@ int ImportFile(const char *destination, const char *source) {
         return 1;
     case kImportNoTemp:
     case kImportCopyFailed:
-        ShowNamedMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
+        ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
         return 0;
     case kImportRenameFailed: {
-        char text[kMessageCap];
-        ComposeRenameFailed(g_app.edition, tempName, destination, text, sizeof text);
-        ShowTitledMessage(nullptr, text, MB_OK);
+        ShowRenameFailed(tempName, destination);
         return 0;
     }
     }
     return 0;
 }
 
-void AddColorSetCommand(HWND owner) {
-    if (DialogBoxParamA(ResourceModule(), AddTemplateName(g_app.edition), owner, AddDlg, 0) != IDOK) return;
+void AddColorSetCommand(const CommandArgs &args) {
+    if (DialogBoxParamA(ResourceModule(), RunningEdition().addTemplate, args.owner, AddDlg, 0) != IDOK) return;
     if (!g_saveState.fileName) return;
     const char *source = LockText(g_saveState.fileName);
     char programDir[kPathCap];
-    char destination[MAX_PATH];
+    char destination[kFullPathCap];
     if (GetProgramDir(programDir, kModulePathLimit) &&
         ImportDestination(programDir, source, destination, sizeof destination))
         ImportFile(destination, source);
     else
-        ShowNamedMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
+        ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
     UnlockText(g_saveState.fileName);
 }

@@ -4,10 +4,13 @@
 
 #include <stdint.h>
 
+#include "../resources/resource.h"
+
 namespace {
 
-const char kLogoClass[] = "LVLOGO";
-const char kLogoBitmap[] = "LVLOGO";
+// The window class bears the picture's name.
+const char kLogoClass[] = LV_RESOURCE(LVRES_LOGO);
+const char kLogoBitmap[] = LV_RESOURCE(LVRES_LOGO);
 const char kLogoTitle[] = "Lumivane Logo";
 // A visible pop-up with a thin border and no caption; the platform makes it
 // a top-level window owned by the main window.
@@ -25,14 +28,9 @@ struct LogoState {
     bool done;
     UINT_PTR timer;  // what SetTimer returned: nonzero while the tick runs
     bool classTried;
-    int timerRepaints;
 };
 
-LogoState g_logo = {nullptr, 0, 0, 0, false, 0, false, 0};
-
-void PublishProgress(HWND window) {
-    SetWindowLongPtrA(window, GWLP_USERDATA, LogoProgressValue(g_logo.revealedWidth, g_logo.timerRepaints));
-}
+LogoState g_logo = {nullptr, 0, 0, 0, false, 0, false};
 
 // Registered once per process: after a first attempt, failed or not, the
 // class is taken as there.
@@ -95,7 +93,6 @@ void RunLogoLoop() {
 
 LRESULT OnLogoCreate(HWND window) {
     g_logo.timer = SetTimer(window, kLogoTimerEvent, kLogoTickMs, nullptr);
-    PublishProgress(window);
     return 0;
 }
 
@@ -118,9 +115,7 @@ LRESULT OnLogoTimer(HWND window) {
     } else if (g_logo.revealedWidth < g_logo.width / 2) {
         InvalidateRect(window, nullptr, FALSE);
         UpdateWindow(window);
-        g_logo.timerRepaints++;
     }
-    PublishProgress(window);
     return 0;
 }
 
@@ -184,7 +179,6 @@ int ShowLogo(HWND owner, HINSTANCE instance, HINSTANCE prevInstance) {
     if (!prevInstance && !RegisterLogoClassOnce(instance)) return 0;
     if (!LoadLogoBitmap(instance)) return 0;
     g_logo.revealedWidth = 0;
-    g_logo.timerRepaints = 0;
     int w = g_logo.width;
     int h = g_logo.height;
     HWND window = CreateWindowExA(0, kLogoClass, kLogoTitle, kLogoStyle, GetSystemMetrics(SM_CXSCREEN) / 2 - w,

@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-#include "../app/window.h"
+#include "../platform/win32.h"
 
 LV_EXPORT LRESULT CALLBACK LVWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -15,11 +15,3 @@ int ShowLogo(HWND owner, HINSTANCE instance, HINSTANCE prevInstance);
 // and nothing more is shown or changed.
 bool QuitIsPending();
 
-// The logo window keeps its progress in its user data, so that anyone
-// watching it (another process too) can follow the animation: the revealed
-// width in the low word, the number of timer-driven repaints in the high.
-inline LONG_PTR LogoProgressValue(int revealedWidth, int timerRepaints) {
-    return (LONG_PTR)(((DWORD)(timerRepaints & 0xFFFF) << 16) | (DWORD)(revealedWidth & 0xFFFF));
-}
-inline int LogoRevealedWidth(LONG_PTR progress) { return (int)((DWORD)progress & 0xFFFF); }
-inline int LogoTimerRepaints(LONG_PTR progress) { return (int)(((DWORD)progress >> 16) & 0xFFFF); }

@@ -1,20 +1,17 @@
-// Save As: the colors now on screen as a new color-set file, with the
-// titles of the edition's title fields and, when asked, the wallpaper; and
-// the first-run save of the windowed start-up.
+#include "saveas.h"
+
 #include <string.h>
 
-#include "../app/globals.h"
 #include "../colors/colfile.h"
-#include "../colors/colfile_text.h"
 #include "../colors/syscolors.h"
 #include "../colors/wallpaper.h"
-#include "../platform/mbtext.h"
-#include "../platform/win32.h"
-#include "../resources/messages.h"
+#include "../core/capacity.h"
+#include "../core/mbtext.h"
+#include "../core/savename.h"
+#include "../platform/files.h"
+#include "../resources/msgbox.h"
 #include "../resources/resource.h"
-#include "../resources/strings.h"
-#include "commands.h"
-#include "savename.h"
+#include "../state/appstate.h"
 #include "savestate.h"
 
 enum { kSelectAllEnd = 0x7FFF };
@@ -54,10 +51,10 @@ static bool ValidateSaveName(HWND dialog, OptionalText *name) {
     case kSaveNameEmpty:
         return false;
     case kSaveNameWildcard:
-        ShowTitledMessage(dialog, MessageText(kMsgWildcard, g_app.edition), MB_OK | MB_ICONQUESTION);
+        ShowMessage(dialog, kMsgWildcard, nullptr, MB_OK | MB_ICONQUESTION);
         return false;
     case kSaveNameDirTooLong:
-        ShowNamedMessage(dialog, kMsgSaveFailed, LockText(*name), MB_OK | MB_ICONHAND);
+        ShowMessage(dialog, kMsgSaveFailed, LockText(*name), MB_OK | MB_ICONHAND);
         UnlockText(*name);
         return false;
     case kSaveNameAddExtension:
@@ -67,13 +64,13 @@ static bool ValidateSaveName(HWND dialog, OptionalText *name) {
         break;
     }
     const char *text = LockText(*name);
-    bool refused = FileExists(text) && ShowNamedMessage(dialog, kMsgReplace, text, MB_YESNO | MB_ICONQUESTION) != IDYES;
+    bool refused = FileExists(text) && ShowMessage(dialog, kMsgReplace, text, MB_YESNO | MB_ICONQUESTION) != IDYES;
     UnlockText(*name);
     return !refused;
 }
 
 static void ReadTitles(HWND dialog) {
-    TitleFields fields = EditionTitleFields(g_app.edition);
+    const TitleFields &fields = RunningEdition().saveAsTitles;
     if (fields.primary) g_saveState.titlePrimary = ReadFieldText(dialog, IDC_TITLE_PRIMARY, g_saveState.titlePrimary);
     if (fields.sibling) g_saveState.titleSibling = ReadFieldText(dialog, IDC_TITLE_SIBLING, g_saveState.titleSibling);
     if (fields.english) g_saveState.titleEnglish = ReadFieldText(dialog, IDC_TITLE_ENGLISH, g_saveState.titleEnglish);
@@ -170,7 +167,7 @@ void SaveCurrentColors() {
     if (!g_saveState.fileName) return;
     ColorSet colors;
     CaptureColors(&colors);
-    char wallpaper[kWallpaperNameCap];
+    char wallpaper[kFullPathCap];
     int32_t tile = 0;
     bool withWallpaper = g_saveState.withWallpaper && ReadCurrentWallpaper(wallpaper, sizeof wallpaper, &tile);
     WriteColorSetFile(colors, LockText(g_saveState.fileName), LockText(g_saveState.titlePrimary),
@@ -182,18 +179,19 @@ void SaveCurrentColors() {
     UnlockText(g_saveState.titleEnglish);
 }
 
-void SaveAsCommand(HWND owner) {
-    if (DialogBoxParamA(ResourceModule(), SaveAsTemplateName(g_app.edition), owner, SaveAsDlg, 0) != IDOK) return;
+static void RunSaveAs(HWND owner) {
+    if (DialogBoxParamA(ResourceModule(), RunningEdition().saveAsTemplate, owner, SaveAsDlg, 0) != IDOK) return;
     SaveCurrentColors();
     KeepSavedNameWhole();
 }
 
+void SaveAsCommand(const CommandArgs &args) { RunSaveAs(args.owner); }
+
 void FirstRunSave(HWND owner) {
     g_saveState.fileName = SetBlockText(g_saveState.fileName, kOwnersFileName);
-    TitleFields fields = EditionTitleFields(g_app.edition);
+    const TitleFields &fields = RunningEdition().saveAsTitles;
     if (fields.primary) g_saveState.titlePrimary = SetBlockText(g_saveState.titlePrimary, kOwnersTitleJapanese);
     if (fields.sibling) g_saveState.titleSibling = SetBlockText(g_saveState.titleSibling, kOwnersTitleJapanese);
     g_saveState.titleEnglish = SetBlockText(g_saveState.titleEnglish, kOwnersTitleEnglish);
-    SaveAsCommand(owner);
-    RequestListRebuild();
+    RunSaveAs(owner);
 }

@@ -2,13 +2,13 @@
 
 #include <string.h>
 
-#include "../app/globals.h"
-#include "../colors/colfile_text.h"
 #include "../colors/wallpaper.h"
-#include "../platform/mbtext.h"
+#include "../core/capacity.h"
+#include "../core/mbtext.h"
+#include "../core/savename.h"
+#include "../resources/msgbox.h"
 #include "../resources/resource.h"
-#include "../resources/strings.h"
-#include "savename.h"
+#include "../state/appstate.h"
 
 SaveStateRecord g_saveState = {nullptr, nullptr, nullptr, nullptr, false};
 
@@ -98,7 +98,7 @@ void FollowNameField(HWND dialog) {
 }
 
 bool HasWallpaper() {
-    char name[kWallpaperNameCap];
+    char name[kFullPathCap];
     int32_t tile = 0;
     return ReadCurrentWallpaper(name, sizeof name, &tile);
 }

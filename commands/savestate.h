@@ -1,10 +1,8 @@
 // What the Save As and Add dialogs share: the values of the last Save As or
 // Add (kept for the next one), the state of the open dialog's OK button,
-// the small operations both dialogs use, and their dialog procedures.
+// and the small operations both dialogs use.
 #pragma once
 #include <windows.h>
-
-#include "../app/window.h"
 
 // An optional text: null when absent, else a movable local-heap block
 // holding a NUL-terminated text (possibly empty). Locked only while used.
@@ -45,13 +43,3 @@ bool NameFieldHasText(HWND dialog);
 // True when a wallpaper is in force.
 bool HasWallpaper();
 
-// Save As: captures the screen's colors and writes them, with the titles of
-// SaveState and the wallpaper when asked for, to SaveState's file name.
-void SaveCurrentColors();
-// Copies source into destination through a temporary file beside it, after
-// asking before it replaces a file. 1 when the file was copied into place;
-// 0 after a message, or on No, with the destination as it was.
-int ImportFile(const char *destination, const char *source);
-
-LV_EXPORT INT_PTR CALLBACK SaveAsDlg(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-LV_EXPORT INT_PTR CALLBACK AddDlg(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,21 +1,31 @@
 /*
- * resource.h - numeric ids shared by the resource script and the C++ code.
+ * resource.h - the names and numeric ids shared by the resource script and
+ * the C++ code.
  *
  * Only #define lines live here so that both windres and the compiler can
- * read this file.  Named resources (menus, dialog templates, accelerator
- * table, icon group and logo bitmap) are referred to by their names:
- *
- *   lumvmenu, lumvenglish                    main window menus
- *   JPNPANELDLG, ENGPANELDLG                 scheme list panel
- *   JPNADD, ENGADD                           Add color set dialog
- *   SAVEASLUMIVANE, SAVEASVELTINA,
- *   SAVEASENGLISH                            Save As dialog
- *   LumvAccel                                accelerator table
- *   LUMVICON                                 icon group
- *   LVLOGO                                   logo bitmap
+ * read this file.  The script uses the names as identifiers; the code
+ * spells them as strings with LV_RESOURCE.
  */
 #ifndef LUMIVANE_RESOURCE_H
 #define LUMIVANE_RESOURCE_H
+
+/* ---- Named resources ---- */
+#define LVRES_MENU_JAPANESE         lumvmenu
+#define LVRES_MENU_ENGLISH          lumvenglish
+#define LVRES_PANEL_JAPANESE        JPNPANELDLG
+#define LVRES_PANEL_ENGLISH         ENGPANELDLG
+#define LVRES_ADD_JAPANESE          JPNADD
+#define LVRES_ADD_ENGLISH           ENGADD
+#define LVRES_SAVEAS_PRIMARY        SAVEASLUMIVANE
+#define LVRES_SAVEAS_SIBLING        SAVEASVELTINA
+#define LVRES_SAVEAS_ENGLISH        SAVEASENGLISH
+#define LVRES_ACCELERATORS          LumvAccel
+#define LVRES_ICON                  LUMVICON
+#define LVRES_LOGO                  LVLOGO
+
+/* The name of a resource as the code passes it: LV_RESOURCE(LVRES_ICON). */
+#define LV_RESOURCE_TEXT(name)    #name
+#define LV_RESOURCE(name)         LV_RESOURCE_TEXT(name)
 
 /* Image id of the single 32x32 16-color picture inside the LUMVICON group. */
 #define IDI_LUMVICON_IMAGE        1

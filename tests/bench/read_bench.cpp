@@ -9,9 +9,9 @@
 #include <chrono>
 #include <string>
 
-#include "colors/colfile_text.h"
-#include "colors/colorset.h"
-#include "platform/mbtext.h"
+#include "core/colfile_text.h"
+#include "core/colorset.h"
+#include "core/mbtext.h"
 
 namespace {
 
@@ -72,12 +72,12 @@ int main() {
                 fprintf(stderr, "unexpected bad lines: %d\n", bad);
                 return 1;
             }
-            char title[kTitleCap];
+            char title[kPathCap];
             double titles = BestSecondsPerCall(text.size(), [&] {
-                TitleFromText(t, 0, title, sizeof title);  // tries [LUMIVANE] and [VELTINA] first
+                TitleFromText(t, kEditionPrimary, title, sizeof title);  // tries [LUMIVANE] and [VELTINA] first
                 g_sink = title[0];
             });
-            char name[kWallpaperNameCap];
+            char name[kFullPathCap];
             int32_t tile = 0;
             double wallpaper = BestSecondsPerCall(text.size(), [&] {
                 WallpaperFromText(t, name, sizeof name, &tile);

@@ -25,9 +25,9 @@
 #include <string>
 #include <vector>
 
-#include "colors/colfile_text.h"
-#include "colors/colorset.h"
-#include "colors/scheme_codec.h"
+#include "core/colfile_text.h"
+#include "core/colorset.h"
+#include "core/scheme_codec.h"
 #include "resources/resource.h"
 #include "tests/e2e/driver.h"
 
@@ -96,9 +96,9 @@ std::string SchemeSection() {
     for (int n = 0; n < kSchemeCount; n++) {
         ColorSet set;
         for (int i = 0; i < kElementCount; i++) set.value[i] = MakeColor(n % 256, (n * 7) % 256, i * 13);
-        char line[kSchemeLineCap];
+        char line[kLineCap];
         EncodeSchemeLine(set, line, sizeof line);
-        char entry[kSchemeLineCap + 64];
+        char entry[kLineCap + 64];
         snprintf(entry, sizeof entry, "%s scheme %03d=%s", kWords[n % kWordCount], n, line);
         section.append(entry);
         section.push_back('\0');

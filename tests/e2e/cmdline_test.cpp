@@ -6,11 +6,6 @@
 
 namespace {
 
-struct Run {
-    Program program;
-    int exitCode = -1;
-};
-
 Program StartWith(const ProgramDir &p, const std::string &argumentText) {
     return Start(p.exe, "\"" + p.exe + "\" " + argumentText, p.dir);
 }

@@ -73,8 +73,6 @@ std::pair<int, int> FieldSelection(HWND dialog, int id) {
 
 Box FindBox(const Program &program, DWORD timeoutMs) { return WaitBox(program, timeoutMs); }
 
-Box BoxNow(const Program &program) { return FindBox(program, 0); }
-
 std::vector<std::string> FileEntries(HWND list) {
     std::vector<std::string> files;
     for (const std::string &e : ListEntries(list))
@@ -86,15 +84,6 @@ bool ListHas(const std::vector<std::string> &items, const std::string &item) {
     for (const std::string &i : items)
         if (i == item) return true;
     return false;
-}
-
-bool WaitListHas(HWND list, const std::string &entry, bool present, DWORD timeoutMs) {
-    DWORD start = GetTickCount();
-    for (;;) {
-        if (ListHas(ListEntries(list), entry) == present) return true;
-        if (GetTickCount() - start > timeoutMs) return false;
-        Sleep(20);
-    }
 }
 
 bool SelectItem(HWND dialog, int listId, const std::string &item) {

@@ -46,13 +46,9 @@ std::pair<int, int> FieldSelection(HWND dialog, int id);
 
 // A message box (no name field) of the program, waiting up to timeoutMs.
 Box FindBox(const Program &program, DWORD timeoutMs = 10000);
-// A message box that is open right now, if any.
-Box BoxNow(const Program &program);
 
 // The file entries of the scheme list: "(" name ")" TAB title.
 std::vector<std::string> FileEntries(HWND list);
-// Waits until the list holds (or no longer holds) an entry.
-bool WaitListHas(HWND list, const std::string &entry, bool present = true, DWORD timeoutMs = 5000);
 // Selects the list item with this text in a dialog's list box and sends
 // the selection-change notice; false when there is no such item.
 bool SelectItem(HWND dialog, int listId, const std::string &item);

@@ -2,7 +2,7 @@
 
 #include <string.h>
 
-#include "../../colors/colfile_text.h"
+#include "../../core/colfile_text.h"
 
 std::string CurrentTestName() {
     const testing::TestInfo *info = testing::UnitTest::GetInstance()->current_test_info();

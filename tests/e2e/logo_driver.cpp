@@ -4,7 +4,6 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "../../commands/logo.h"
 
 namespace {
 
@@ -25,53 +24,13 @@ HWND StartWindowed(const ProgramDir &p, Program *program) {
 
 void PostCommand(HWND mainWindow, int commandId) { PostMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(commandId, 0), 0); }
 
-LogoProgress ReadLogoProgress(HWND logo) {
-    LONG_PTR value = GetWindowLongPtrA(logo, GWLP_USERDATA);
-    return {LogoRevealedWidth(value), LogoTimerRepaints(value)};
-}
-
-bool WaitRevealed(HWND logo, int width, DWORD timeoutMs) {
+bool LogoStaysUp(HWND logo, DWORD ms) {
     DWORD start = GetTickCount();
-    while (IsWindow(logo)) {
-        if (ReadLogoProgress(logo).revealed >= width) return true;
-        if (GetTickCount() - start > timeoutMs) return false;
+    while (GetTickCount() - start < ms) {
+        if (!IsWindow(logo)) return false;
         Sleep(kPollMs);
     }
-    return false;
-}
-
-LogoFollow FollowLogoToItsEnd(HWND logo, int pictureWidth, DWORD timeoutMs,
-                              void (*onSample)(HWND logo, LogoProgress progress)) {
-    LogoFollow f;
-    // A tick repaints while the revealed width stays under half the picture.
-    const int repaintingTicks = (pictureWidth / 2 - 1) / 2;
-    DWORD start = GetTickCount();
-    int previous = -1;
-    for (;;) {
-        LONG_PTR value = GetWindowLongPtrA(logo, GWLP_USERDATA);
-        if (!IsWindow(logo)) {
-            f.gone = true;
-            return f;
-        }
-        LogoProgress p = {LogoRevealedWidth(value), LogoTimerRepaints(value)};
-        if (p.revealed != previous) {
-            previous = p.revealed;
-            f.samples++;
-            int ticks = p.revealed / 2;
-            int expected = ticks < repaintingTicks ? ticks : repaintingTicks;
-            if (f.stepFault.empty() && (p.revealed % 2 != 0 || p.repaints != expected)) {
-                char s[128];
-                snprintf(s, sizeof s, "revealed %d with %d timer repaints, expected %d", p.revealed, p.repaints,
-                         expected);
-                f.stepFault = s;
-            }
-            f.lastRevealed = p.revealed;
-            f.lastRepaints = p.repaints;
-            if (onSample) onSample(logo, p);
-        }
-        if (GetTickCount() - start > timeoutMs) return f;
-        Sleep(kPollMs);
-    }
+    return IsWindow(logo) != 0;
 }
 
 Box WaitBoxNotingLogo(const Program &program, bool *logoSeen, DWORD timeoutMs) {

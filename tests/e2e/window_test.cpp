@@ -1,8 +1,8 @@
 // The main window end to end: the scheme list, apply, delete, fix,
 // install, restore, exit and the first-run question, driven from another
 // process like a user would.
-#include "../../colors/colfile_text.h"
-#include "../../colors/scheme_codec.h"
+#include "../../core/colfile_text.h"
+#include "../../core/scheme_codec.h"
 #include "../../resources/resource.h"
 #include "window_driver.h"
 
@@ -292,7 +292,7 @@ TEST(Window, InstallSelectedWritesTheFileAsAScheme) {
     ASSERT_EQ(1u, Entries(w).size());
     Command(w, IDM_INSTALL_SELECTED);
     ASSERT_TRUE(WaitEntries(w, 2));
-    char line[kSchemeLineCap];
+    char line[kLineCap];
     EncodeSchemeLine(sunset, line, sizeof line);
     EXPECT_EQ(line, Scheme("sunset.col"));
     EXPECT_EQ("[SYSTEM]\tsunset.col", Entries(w)[1]);
@@ -337,7 +337,7 @@ TEST_P(WindowInstallAll, OverwritePromptAnswers) {
     EXPECT_TRUE(prompt.hasYes && prompt.hasNo && prompt.hasCancel);
     Answer(prompt, c.answer);
     ASSERT_TRUE(WaitEntries(w, c.thirdInstalled ? 6 : 5)) << c.label;
-    char line[kSchemeLineCap];
+    char line[kLineCap];
     EncodeSchemeLine(Colors(1), line, sizeof line);
     EXPECT_EQ(line, Scheme("a.col")) << c.label;
     if (c.secondAfter) {

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "colors/colfile_text.h"
-#include "colors/colorset.h"
-#include "platform/mbtext.h"
+#include "core/colfile_text.h"
+#include "core/colorset.h"
+#include "core/mbtext.h"
 
 namespace {
 
@@ -29,11 +29,11 @@ struct Exact {
 };
 
 void ReadAny(const char *text) {
-    for (int edition = 0; edition <= 3; edition++) {
-        Exact title(kTitleCap);
-        int r = TitleFromText(text, edition, title.data(), kTitleCap);
+    for (int edition = 0; edition < kEditionCount; edition++) {
+        Exact title(kPathCap);
+        int r = TitleFromText(text, (Edition)edition, title.data(), kPathCap);
         Check(r == 0 || r == 1, "title result");
-        Check(strnlen(title.data(), kTitleCap) < kTitleCap, "title terminated");
+        Check(strnlen(title.data(), kPathCap) < kPathCap, "title terminated");
         Check(strpbrk(title.data(), "\r\n") == nullptr, "title holds one line");
     }
     ColorSet current, set;
@@ -46,7 +46,7 @@ void ReadAny(const char *text) {
         for (int i = 0; i < kElementCount; i++)
             Check(set.value[i] == kKeepColor || (set.value[i] & 0xFF000000) == 0, "color value");
     }
-    size_t caps[] = {1, 16, kWallpaperNameCap};
+    size_t caps[] = {1, 16, kFullPathCap};
     for (size_t cap : caps) {
         Exact name(cap);
         int32_t tile = 12345;
@@ -104,8 +104,8 @@ void ComposeAndRead(FuzzedDataProvider &in) {
         int pick = -1;
         for (int k = 0; k < 3 && order[edition][k] >= 0 && pick < 0; k++)
             if (has[order[edition][k]]) pick = order[edition][k];
-        char title[kTitleCap];
-        Check(TitleFromText(text.c_str(), edition, title, sizeof title) == 1, "title result");
+        char title[kPathCap];
+        Check(TitleFromText(text.c_str(), (Edition)edition, title, sizeof title) == 1, "title result");
         if (pick < 0)
             Check(title[0] == '\0', "no title section");
         else
@@ -119,7 +119,7 @@ void ComposeAndRead(FuzzedDataProvider &in) {
     Check(bad == 0, "no bad lines in a written file");
     for (int i = 0; i < kElementCount; i++) Check(set.value[i] == (colors.value[i] & 0x00FFFFFF), "color read back");
 
-    char name[kWallpaperNameCap];
+    char name[kFullPathCap];
     int32_t tileRead = -1;
     Check(WallpaperFromText(text.c_str(), name, sizeof name, &tileRead) == kWallpaperRead, "wallpaper read");
     if (hasWallpaper) {

@@ -8,11 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "app/argtext.h"
-#include "app/entryname.h"
-#include "commands/savename.h"
-#include "platform/mbtext.h"
-#include "resources/messages.h"
+#include "core/argtext.h"
+#include "core/entryname.h"
+#include "core/savename.h"
+#include "core/mbtext.h"
+#include "core/capacity.h"
+#include "core/messages.h"
 
 namespace {
 
@@ -122,16 +123,16 @@ void Messages(const char *text, size_t smallCap) {
     for (int key = 0; key < kMessageKeyCount; key++)
         for (int edition = 0; edition < 3; edition++) {
             Exact whole(kMessageCap * 2);
-            ComposeMessage((MessageKey)key, edition, name, whole.data(), kMessageCap * 2);
+            ComposeMessage((MessageKey)key, (Edition)edition, name, whole.data(), kMessageCap * 2);
             Exact out(smallCap);
-            ComposeMessage((MessageKey)key, edition, name, out.data(), smallCap);
+            ComposeMessage((MessageKey)key, (Edition)edition, name, out.data(), smallCap);
             size_t n = strnlen(out.data(), smallCap);
             Check(n < smallCap && strncmp(out.data(), whole.data(), n) == 0, "message is a prefix of the whole");
         }
     Exact whole(kMessageCap * 2), out(smallCap);
     for (int edition = 0; edition < 3; edition++) {
-        ComposeRenameFailed(edition, name, name, whole.data(), kMessageCap * 2);
-        ComposeRenameFailed(edition, name, name, out.data(), smallCap);
+        ComposeRenameFailed((Edition)edition, name, name, whole.data(), kMessageCap * 2);
+        ComposeRenameFailed((Edition)edition, name, name, out.data(), smallCap);
         Check(strncmp(out.data(), whole.data(), strlen(out.data())) == 0, "rename message is a prefix");
     }
     FormatWithName(text, "name.bmp", whole.data(), kMessageCap * 2);

@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "colors/scheme_codec.h"
+#include "core/capacity.h"
+#include "core/scheme_codec.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     // Encoding any set and decoding the line gives back the positioned values.
     ColorSet colors = Sentinel();
     for (int i = 0; i < kElementCount && (size_t)(i * 4 + 4) <= size; i++) memcpy(&colors.value[i], data + i * 4, 4);
-    char encoded[kSchemeLineCap];
+    char encoded[kLineCap];
     EncodeSchemeLine(colors, encoded, sizeof encoded);
     Check(strlen(encoded) <= 116, "line length");
     int commas = 0;

@@ -1,7 +1,7 @@
 // The argument text that remains of a command line.
 #include <gtest/gtest.h>
 
-#include "app/argtext.h"
+#include "core/argtext.h"
 
 namespace {
 

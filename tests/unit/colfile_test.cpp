@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "colors/colfile_text.h"
-#include "colors/colorset.h"
+#include "core/colfile_text.h"
+#include "core/colorset.h"
 #include "test_support.h"
 
 namespace {
@@ -182,8 +182,8 @@ TEST_F(ColFileTest, ComposedFileReadsBack) {
         std::string text = Compose(odd, c.primary, c.sibling, c.english, c.wallpaper, c.tile);
         const char *expected[] = {c.title0, c.title1, c.title2};
         for (int edition = 0; edition < 3; edition++) {
-            char title[kTitleCap] = "old";
-            EXPECT_EQ(1, TitleFromText(text.c_str(), edition, title, sizeof title)) << c.name;
+            char title[kPathCap] = "old";
+            EXPECT_EQ(1, TitleFromText(text.c_str(), (Edition)edition, title, sizeof title)) << c.name;
             EXPECT_STREQ(expected[edition], title) << c.name << ", edition " << edition;
         }
         ColorSet set;
@@ -194,7 +194,7 @@ TEST_F(ColFileTest, ComposedFileReadsBack) {
         want.value[3] = 0x00FFFFFF;
         want.value[7] = 0x00123456;
         EXPECT_TRUE(SameColors(want, set)) << c.name;
-        char name[kWallpaperNameCap] = "old";
+        char name[kFullPathCap] = "old";
         int32_t tile = 99;
         EXPECT_EQ(kWallpaperRead, WallpaperFromText(text.c_str(), name, sizeof name, &tile)) << c.name;
         EXPECT_STREQ(c.wallpaper ? c.wallpaper : "", name) << c.name;
@@ -207,10 +207,10 @@ TEST_F(ColFileTest, LfOnlyFileReadsLikeCrLf) {
     for (const char *file : files) {
         std::string crlf = file, lf = WithoutCr(file);
         std::string first = crlf.substr(0, crlf.find('\r'));
-        for (int edition = 0; edition < 4; edition++) {
-            char a[kTitleCap], b[kTitleCap];
-            int ra = TitleFromText(crlf.c_str(), edition, a, sizeof a);
-            int rb = TitleFromText(lf.c_str(), edition, b, sizeof b);
+        for (int edition = 0; edition < kEditionCount; edition++) {
+            char a[kPathCap], b[kPathCap];
+            int ra = TitleFromText(crlf.c_str(), (Edition)edition, a, sizeof a);
+            int rb = TitleFromText(lf.c_str(), (Edition)edition, b, sizeof b);
             EXPECT_EQ(ra, rb) << first << ", edition " << edition;
             EXPECT_STREQ(a, b) << first << ", edition " << edition;
         }
@@ -222,7 +222,7 @@ TEST_F(ColFileTest, LfOnlyFileReadsLikeCrLf) {
         EXPECT_TRUE(SameColors(kSunset, b)) << first;
         EXPECT_EQ(0, badA) << first;
         EXPECT_EQ(0, badB) << first;
-        char na[kWallpaperNameCap], nb[kWallpaperNameCap];
+        char na[kFullPathCap], nb[kFullPathCap];
         int32_t ta = -7, tb = -7;
         WallpaperFromText(crlf.c_str(), na, sizeof na, &ta);
         WallpaperFromText(lf.c_str(), nb, sizeof nb, &tb);
@@ -251,7 +251,6 @@ TEST_F(ColFileTest, TitleForEachEdition) {
         {"edition order, not file order", "[WindowsSystemColors]\r\n[ENGLISH]\r\nE\r\n[VELTINA]\r\nV\r\n", 0, 1, "V"},
         {"first of two equal sections", "[WindowsSystemColors]\r\n[ENGLISH]\r\nE1\r\n[ENGLISH]\r\nE2\r\n", 2, 1,
          "E1"},
-        {"unknown edition", "[WindowsSystemColors]\r\n[ENGLISH]\r\nE\r\n", 3, 1, ""},
         {"no title sections", "[WindowsSystemColors] VER01.00\r\n[ListOfColors]\r\n", 0, 1, ""},
         {"header only, no LF", "[WindowsSystemColors]", 2, 1, ""},
         {"section header as the last line", "[WindowsSystemColors]\r\n[ENGLISH]", 2, 1, ""},
@@ -276,8 +275,8 @@ TEST_F(ColFileTest, TitleForEachEdition) {
         {"legacy header needs all 12 bytes", "[るみべい]\r\nTitle\r\n", 0, 0, ""},
     };
     for (const Case &c : cases) {
-        char title[kTitleCap] = "old";
-        EXPECT_EQ(c.result, TitleFromText(c.text, c.edition, title, sizeof title)) << c.name;
+        char title[kPathCap] = "old";
+        EXPECT_EQ(c.result, TitleFromText(c.text, (Edition)c.edition, title, sizeof title)) << c.name;
         EXPECT_STREQ(c.title, title) << c.name;
     }
 }
@@ -285,8 +284,8 @@ TEST_F(ColFileTest, TitleForEachEdition) {
 TEST_F(ColFileTest, TitleLongerThanTheBufferIsCutOnACharacterBoundary) {
     std::string title = Repeat("ソ", 80);
     std::string text = "[WindowsSystemColors]\r\n[LUMIVANE]\r\nx" + title + "\r\n";
-    char out[kTitleCap];
-    EXPECT_EQ(1, TitleFromText(text.c_str(), 0, out, sizeof out));
+    char out[kPathCap];
+    EXPECT_EQ(1, TitleFromText(text.c_str(), kEditionPrimary, out, sizeof out));
     // 131 bytes would fit; "x" and 65 characters are 131 bytes.
     EXPECT_EQ(131u, strlen(out));
     EXPECT_EQ(("x" + title).substr(0, 131), std::string(out));
@@ -300,7 +299,7 @@ TEST_F(ColFileTest, LegacyColorsAndNoWallpaper) {
     EXPECT_EQ(0, bad);
 
     std::string withSection = std::string(kSunsetLegacyFile) + "[WallPaper]\r\nWallpaper= a.bmp\r\nTileWallpaper= 1\r\n";
-    char name[kWallpaperNameCap] = "old";
+    char name[kFullPathCap] = "old";
     int32_t tile = 5;
     EXPECT_EQ(kWallpaperRead, WallpaperFromText(withSection.c_str(), name, sizeof name, &tile));
     EXPECT_STREQ("", name);
@@ -457,7 +456,7 @@ TEST_F(ColFileTest, Wallpaper) {
         {"neither form", "[WallPaper]\r\nWallpaper= a.bmp\r\n", "", 0},
     };
     for (const Case &c : cases) {
-        char name[kWallpaperNameCap] = "old";
+        char name[kFullPathCap] = "old";
         int32_t tile = 77;
         EXPECT_EQ(kWallpaperRead, WallpaperFromText(c.text.c_str(), name, sizeof name, &tile)) << c.name;
         EXPECT_STREQ(c.wallpaper, name) << c.name;
@@ -479,7 +478,7 @@ TEST_F(ColFileTest, WallpaperNameLongerThanTheBuffer) {
          "a" + std::string("ソソソソソソソ")},
         {"cut before a character", std::string("ソソソソソソソソ"), 16, kWallpaperNameTooLong,
          std::string("ソソソソソソソ")},
-        {"longer than the program's buffer", std::string(300, 'b'), kWallpaperNameCap, kWallpaperNameTooLong,
+        {"longer than the program's buffer", std::string(300, 'b'), kFullPathCap, kWallpaperNameTooLong,
          std::string(259, 'b')},
     };
     for (const Case &c : cases) {

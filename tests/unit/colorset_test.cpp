@@ -3,7 +3,7 @@
 
 #include <string.h>
 
-#include "colors/colorset.h"
+#include "core/colorset.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <string.h>
 
-#include "app/edition.h"
+#include "core/edition.h"
 
 namespace {
 

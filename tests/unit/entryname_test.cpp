@@ -3,7 +3,7 @@
 
 #include <string.h>
 
-#include "app/entryname.h"
+#include "core/entryname.h"
 #include "test_support.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/mbtext.h"
+#include "core/mbtext.h"
 #include "test_support.h"
 
 namespace {

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "resources/messages.h"
+#include "core/capacity.h"
+#include "core/messages.h"
 #include "test_support.h"
 
 namespace {
@@ -17,7 +18,7 @@ const char kPath[] = "C:\\ソフト\\表.col";
 
 std::string Compose(MessageKey key, int edition, const char *name, size_t cap = kMessageCap) {
     std::vector<char> out(cap + 1, 'Z');
-    ComposeMessage(key, edition, name, out.data(), cap);
+    ComposeMessage(key, (Edition)edition, name, out.data(), cap);
     EXPECT_EQ('Z', out[cap]) << "written beyond the buffer";
     return std::string(out.data());
 }
@@ -65,7 +66,7 @@ TEST_F(MessagesTest, ComposedPerKeyAndEdition) {
 }
 
 TEST_F(MessagesTest, EnglishDeleteQuestionCarriesTheJapaneseFullStop) {
-    std::string text = MessageText(kMsgDeleteQuestion, 2);
+    std::string text = MessageText(kMsgDeleteQuestion, (Edition)2);
     size_t at = text.find("file");
     ASSERT_NE(std::string::npos, at);
     EXPECT_EQ(std::string("\x81\x42\n"), text.substr(at + 4, 3));
@@ -82,7 +83,7 @@ TEST_F(MessagesTest, RenameFailed) {
     };
     for (const Case &c : cases) {
         char out[kMessageCap];
-        ComposeRenameFailed(c.edition, "C:\\TEMP\\LUMV1.TMP", kPath, out, sizeof out);
+        ComposeRenameFailed((Edition)c.edition, "C:\\TEMP\\LUMV1.TMP", kPath, out, sizeof out);
         EXPECT_STREQ(c.expected, out) << "edition " << c.edition;
     }
 }
@@ -116,14 +117,14 @@ TEST_F(MessagesTest, CutsNeverSplitACharacter) {
         const char *name;
         void (*compose)(char *out, size_t cap);
     } composers[] = {
-        {"open failed, Japanese", [](char *o, size_t n) { ComposeMessage(kMsgOpenFailed, 0, "ソa表", o, n); }},
-        {"open failed, English", [](char *o, size_t n) { ComposeMessage(kMsgOpenFailed, 2, "ソa表", o, n); }},
-        {"replace, English", [](char *o, size_t n) { ComposeMessage(kMsgReplace, 2, "aソ", o, n); }},
-        {"installed, Japanese", [](char *o, size_t n) { ComposeMessage(kMsgInstalledAlready, 1, "aソ", o, n); }},
-        {"delete, Japanese", [](char *o, size_t n) { ComposeMessage(kMsgDeleteQuestion, 0, "(表)\tソ", o, n); }},
-        {"wildcard, Japanese", [](char *o, size_t n) { ComposeMessage(kMsgWildcard, 0, nullptr, o, n); }},
-        {"rename, English", [](char *o, size_t n) { ComposeRenameFailed(2, "aソ", "表b", o, n); }},
-        {"rename, Japanese", [](char *o, size_t n) { ComposeRenameFailed(0, "aソ", "表b", o, n); }},
+        {"open failed, Japanese", [](char *o, size_t n) { ComposeMessage(kMsgOpenFailed, (Edition)0, "ソa表", o, n); }},
+        {"open failed, English", [](char *o, size_t n) { ComposeMessage(kMsgOpenFailed, (Edition)2, "ソa表", o, n); }},
+        {"replace, English", [](char *o, size_t n) { ComposeMessage(kMsgReplace, (Edition)2, "aソ", o, n); }},
+        {"installed, Japanese", [](char *o, size_t n) { ComposeMessage(kMsgInstalledAlready, (Edition)1, "aソ", o, n); }},
+        {"delete, Japanese", [](char *o, size_t n) { ComposeMessage(kMsgDeleteQuestion, (Edition)0, "(表)\tソ", o, n); }},
+        {"wildcard, Japanese", [](char *o, size_t n) { ComposeMessage(kMsgWildcard, (Edition)0, nullptr, o, n); }},
+        {"rename, English", [](char *o, size_t n) { ComposeRenameFailed((Edition)2, "aソ", "表b", o, n); }},
+        {"rename, Japanese", [](char *o, size_t n) { ComposeRenameFailed((Edition)0, "aソ", "表b", o, n); }},
         {"format, Japanese", [](char *o, size_t n) { FormatWithName("壁紙ファイル %s が見つかりません。", "aソ", o, n); }},
         {"format, English", [](char *o, size_t n) { FormatWithName("File %s not Found", "aソ", o, n); }},
     };
@@ -151,8 +152,8 @@ TEST_F(MessagesTest, CutsNeverSplitACharacter) {
 
 TEST_F(MessagesTest, ZeroCapacityWritesNothing) {
     char out[4] = "old";
-    ComposeMessage(kMsgOpenFailed, 0, "a", out, 0);
-    ComposeRenameFailed(2, "a", "b", out, 0);
+    ComposeMessage(kMsgOpenFailed, (Edition)0, "a", out, 0);
+    ComposeRenameFailed((Edition)2, "a", "b", out, 0);
     FormatWithName("%s", "a", out, 0);
     EXPECT_STREQ("old", out);
 }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "commands/savename.h"
+#include "core/savename.h"
 #include "test_support.h"
 
 namespace {

@@ -6,7 +6,8 @@
 
 #include <string>
 
-#include "colors/scheme_codec.h"
+#include "core/capacity.h"
+#include "core/scheme_codec.h"
 
 namespace {
 
@@ -165,7 +166,7 @@ TEST(FormatHex, RefusesDigitsThatDoNotFit) {
 }
 
 TEST(EncodeSchemeLine, SunsetExample) {
-    char line[kSchemeLineCap];
+    char line[kLineCap];
     EncodeSchemeLine(SunsetScheme(), line, sizeof line);
     EXPECT_STREQ(kSunsetLine, line);
 }
@@ -187,7 +188,7 @@ TEST(EncodeSchemeLine, RoundTrip) {
         {"mixed", mixed, 0},
     };
     for (const Case &c : cases) {
-        char line[kSchemeLineCap];
+        char line[kLineCap];
         EncodeSchemeLine(c.set, line, sizeof line);
         if (c.length) {
             EXPECT_EQ(c.length, strlen(line)) << c.name << ": \"" << line << "\"";

@@ -2,7 +2,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include "platform/mbtext.h"
+#include "core/mbtext.h"
 
 // Tests of text that holds Shift-JIS: the helpers step by whole characters
 // of code page 932, as in the Japanese editions. Other tests run with the

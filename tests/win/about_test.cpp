@@ -7,11 +7,10 @@
 
 #include "../../colors/syscolors.h"
 #include "../../commands/about.h"
-#include "../../commands/commands.h"
 #include "../../commands/logo.h"
 #include "../../platform/win32.h"
 #include "../../resources/resource.h"
-#include "../../resources/strings.h"
+#include "../../resources/msgbox.h"
 #include "win_fixture.h"
 
 namespace {
@@ -311,7 +310,7 @@ TEST(AboutCommand, EnglishEditionShowsOneBoxWithTheAboutText) {
     UseEdition(2);
     ApplyColors(DistinctColors());
     RecordBoxes({});
-    AboutCommand(nullptr, GetModuleHandleA(nullptr), nullptr);
+    AboutCommand(CommandArgs{nullptr, nullptr, nullptr});
     ExpectBoxes("English About", {{RunText(IDS_ABOUT_ENGLISH_1), MB_OK, false}}, DistinctColors());
     ASSERT_FALSE(g_seen.empty());
     EXPECT_EQ(0u, g_seen[0].text.find("MS-Windows 'System Color Set' Management Utility\n\n"));
@@ -323,30 +322,97 @@ TEST(AboutCommand, EnglishEditionShowsOneBoxWithTheAboutText) {
 const char kLogoClassName[] = "LVLOGO";
 const int kPictureWidth = 248;
 const int kPictureHeight = 115;
-const UINT kWatchMs = 10;
+const UINT_PTR kLogoTimerEvent = 0;  // the event the logo sets its timer with
 
-// What a watcher saw of the logo window while its loop ran. The watcher is
-// a timer of this thread, so it runs inside the logo's own message loop.
-struct LogoWatch {
-    UINT endMessage;     // posted to the logo to end it; 0: none
-    bool postQuit;       // post a quit message instead, with quitCode
-    int quitCode;
-    int endAtRevealed;   // ... once this width is revealed
-    int bitmapWidth;
-    HWND window;
-    int samples;
-    int firstRevealed;
-    int lastRevealed;
-    int lastRepaints;
-    bool ended;
-    std::string stepFault;
-    RECT rect;
-    HWND owner;
+// A spy on the logo window, put in place by a hook as the window is made:
+// it sees every tick the logo handles and whether the tick repainted it.
+// With fast set, it stops the logo's own timer and sends the next tick as
+// soon as one is done, so that a whole run takes no time.
+struct LogoSpy {
+    bool fast = false;
+    int endAfterTicks = -1;  // then post endMessage (or a quit with quitCode)
+    UINT endMessage = 0;
+    bool postQuit = false;
+    int quitCode = 0;
+    std::vector<int> checkHalfAfterTicks;  // the picture is checked after these ticks
+
+    HWND window = nullptr;
+    WNDPROC original = nullptr;
+    int ticks = 0;
+    int repaintingTicks = 0;
+    bool paintedInTick = false;
+    bool inTick = false;
+    bool timerStopped = false;
+    bool destroyed = false;
+    int firstTickPainted = -1;  // the half the first tick showed, checked by pixels
+    std::vector<std::string> pictures;
+    RECT rect = {};
+    HWND owner = nullptr;
     std::string title;
-    LONG style;
+    LONG style = 0;
 };
 
-LogoWatch g_watch;
+LogoSpy g_spy;
+HHOOK g_logoHook = nullptr;
+std::string PictureFault(HWND logo, int half);
+
+LRESULT CALLBACK SpyOnLogo(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    LogoSpy &s = g_spy;
+    if (message == WM_PAINT && s.inTick) s.paintedInTick = true;
+    if (message == WM_DESTROY) s.destroyed = true;
+    if (message != WM_TIMER) return CallWindowProcA(s.original, window, message, wParam, lParam);
+    if (s.fast && !s.timerStopped) s.timerStopped = KillTimer(window, kLogoTimerEvent) != 0;
+    s.inTick = true;
+    s.paintedInTick = false;
+    LRESULT result = CallWindowProcA(s.original, window, message, wParam, lParam);
+    s.inTick = false;
+    s.ticks++;
+    if (s.paintedInTick) s.repaintingTicks++;
+    for (int at : s.checkHalfAfterTicks)
+        if (at == s.ticks) {
+            // The picture at this tick: halves of 2 pixels a tick, up to the
+            // last tick that repaints.
+            int half = 2 * (s.ticks < 61 ? s.ticks : 61);
+            std::string fault = PictureFault(window, half);
+            s.pictures.push_back("after " + std::to_string(s.ticks) + " ticks: " + (fault.empty() ? "right" : fault));
+        }
+    if (s.ticks == 1) s.firstTickPainted = PictureFault(window, 2).empty() ? 2 : 0;
+    if (s.ticks == s.endAfterTicks) {
+        if (s.postQuit) PostQuitMessage(s.quitCode);
+        else PostMessageA(window, s.endMessage, 0, 0);
+    } else if (s.fast) {
+        PostMessageA(window, WM_TIMER, kLogoTimerEvent, 0);
+    }
+    return result;
+}
+
+LRESULT CALLBACK HookLogoCreation(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        HWND window = (HWND)wParam;
+        char cls[32] = "";
+        GetClassNameA(window, cls, sizeof cls);
+        if (strcmp(cls, kLogoClassName) == 0 && !g_spy.window) {
+            g_spy.window = window;
+            g_spy.original = (WNDPROC)SetWindowLongPtrA(window, GWLP_WNDPROC, (LONG_PTR)SpyOnLogo);
+            const CREATESTRUCTA *cs = ((CBT_CREATEWNDA *)lParam)->lpcs;
+            g_spy.rect = {cs->x, cs->y, cs->x + cs->cx, cs->y + cs->cy};
+            g_spy.owner = cs->hwndParent;
+            g_spy.title = cs->lpszName ? cs->lpszName : "";
+            g_spy.style = cs->style;
+        }
+    }
+    return CallNextHookEx(g_logoHook, code, wParam, lParam);
+}
+
+// Runs f with the spy watching for a logo window.
+template <typename F>
+auto WithSpy(LogoSpy spy, F f) -> decltype(f()) {
+    g_spy = spy;
+    g_logoHook = SetWindowsHookExA(WH_CBT, HookLogoCreation, nullptr, GetCurrentThreadId());
+    auto result = f();
+    UnhookWindowsHookEx(g_logoHook);
+    return result;
+}
 
 // 32-bit pixels of a rectangle of a device context, 0x00RRGGBB.
 std::vector<DWORD> Pixels(HDC source, int x, int y, int width, int height) {
@@ -422,40 +488,6 @@ std::string PictureFault(HWND logo, int half) {
     return faults ? std::to_string(faults) + " pixels differ, first " + first : "";
 }
 
-void CALLBACK WatchLogo(HWND, UINT, UINT_PTR, DWORD) {
-    LogoWatch &w = g_watch;
-    HWND logo = FindWindowA(kLogoClassName, nullptr);
-    if (!logo || w.ended) return;
-    LONG_PTR progress = GetWindowLongPtrA(logo, GWLP_USERDATA);
-    int revealed = LogoRevealedWidth(progress), repaints = LogoTimerRepaints(progress);
-    if (w.samples++ == 0) {
-        w.window = logo;
-        w.firstRevealed = revealed;
-        GetWindowRect(logo, &w.rect);
-        w.owner = GetWindow(logo, GW_OWNER);
-        char title[64] = "";
-        GetWindowTextA(logo, title, sizeof title);
-        w.title = title;
-        w.style = GetWindowLongA(logo, GWL_STYLE);
-    }
-    // A tick repaints while the revealed width stays under half the picture.
-    int ticks = revealed / 2;
-    int repaintingTicks = (w.bitmapWidth / 2 - 1) / 2;
-    int expectedRepaints = ticks < repaintingTicks ? ticks : repaintingTicks;
-    if (w.stepFault.empty() && (revealed % 2 != 0 || repaints != expectedRepaints))
-        w.stepFault = "revealed " + std::to_string(revealed) + " with " + std::to_string(repaints) +
-                      " timer repaints, expected " + std::to_string(expectedRepaints);
-    w.lastRevealed = revealed;
-    w.lastRepaints = repaints;
-    if (revealed >= w.endAtRevealed) {
-        w.ended = true;
-        if (w.postQuit)
-            PostQuitMessage(w.quitCode);
-        else if (w.endMessage)
-            PostMessageA(logo, w.endMessage, 0, 0);
-    }
-}
-
 int PictureWidth() {
     int w = 0, h = 0;
     PicturePixels(&w, &h);
@@ -464,73 +496,12 @@ int PictureWidth() {
     return w;
 }
 
-// Runs ShowLogo with a watcher; its result.
-int WatchShowLogo(HWND owner, HINSTANCE instance, HINSTANCE prevInstance) {
-    UINT_PTR timer = SetTimer(nullptr, 0, kWatchMs, WatchLogo);
-    int shown = ShowLogo(owner, instance, prevInstance);
-    KillTimer(nullptr, timer);
-    return shown;
-}
-
-// Ticks sent by hand: the logo's own timer is stopped at the first look,
-// then the test sends WM_TIMER itself, so the count is exact whatever the
-// machine's speed.
-struct TickDrive {
-    int pictureWidth;
-    int calls;
-    bool timerStopped;
-    bool upAtPictureWidth;  // still there once the revealed width equals it
-    bool neededKey;         // still there after the tick that passes it
-    int repaintsAtPictureWidth;
-    int lastRevealed;
-    std::string stepFault;
-};
-
-TickDrive g_drive;
-const UINT_PTR kLogoTimerEvent = 0;  // the event the logo sets its timer with
-
-// One tick sent to the logo; the first progress that breaks the steps is
-// noted.
-void SendTick(HWND logo) {
-    TickDrive &d = g_drive;
-    int before = LogoRevealedWidth(GetWindowLongPtrA(logo, GWLP_USERDATA));
-    SendMessageA(logo, WM_TIMER, kLogoTimerEvent, 0);
-    LONG_PTR progress = GetWindowLongPtrA(logo, GWLP_USERDATA);
-    int revealed = LogoRevealedWidth(progress), repaints = LogoTimerRepaints(progress);
-    int ticks = revealed / 2, repaintingTicks = (d.pictureWidth / 2 - 1) / 2;
-    int expected = ticks < repaintingTicks ? ticks : repaintingTicks;
-    if (d.stepFault.empty() && (revealed != before + 2 || repaints != expected))
-        d.stepFault = "after " + std::to_string(before) + ": revealed " + std::to_string(revealed) + " with " +
-                      std::to_string(repaints) + " timer repaints, expected " + std::to_string(before + 2) +
-                      " with " + std::to_string(expected);
-    d.lastRevealed = revealed;
-}
-
-void CALLBACK DriveLogo(HWND, UINT, UINT_PTR, DWORD) {
-    TickDrive &d = g_drive;
-    HWND logo = FindWindowA(kLogoClassName, nullptr);
-    if (!logo) return;
-    switch (d.calls++) {
-    case 0:
-        d.timerStopped = KillTimer(logo, kLogoTimerEvent) != 0;
-        while (LogoRevealedWidth(GetWindowLongPtrA(logo, GWLP_USERDATA)) < d.pictureWidth) SendTick(logo);
-        d.repaintsAtPictureWidth = LogoTimerRepaints(GetWindowLongPtrA(logo, GWLP_USERDATA));
-        break;
-    case 1:
-        d.upAtPictureWidth = IsWindow(logo) != 0;
-        SendTick(logo);
-        break;
-    default:
-        d.neededKey = true;
-        PostMessageA(logo, WM_KEYDOWN, VK_SPACE, 0);
-        break;
-    }
-}
-
 HWND MakeOwner() {
     return CreateWindowExA(0, "STATIC", "logo owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                            GetModuleHandleA(nullptr), nullptr);
 }
+
+int ShowLogoOf(HWND owner) { return ShowLogo(owner, GetModuleHandleA(nullptr), nullptr); }
 
 struct Ender {
     const char *label;
@@ -542,112 +513,77 @@ TEST(LogoWindow, KeyClickOrCloseEndsItAndEachShowStartsFromZero) {
     const int h = kPictureHeight;
     HWND owner = MakeOwner();
     const Ender enders[] = {{"key", WM_KEYDOWN}, {"left click", WM_LBUTTONDOWN}, {"close", WM_CLOSE}};
-    const int endAt = 12;
+    const int endAt = 6;
     for (const Ender &e : enders) {
-        g_watch = LogoWatch();
-        g_watch.endMessage = e.message;
-        g_watch.endAtRevealed = endAt;
-        g_watch.bitmapWidth = w;
-        ASSERT_EQ(1, WatchShowLogo(owner, GetModuleHandleA(nullptr), nullptr)) << e.label;
-        const LogoWatch &seen = g_watch;
-        ASSERT_GT(seen.samples, 0) << e.label << ": no logo window seen";
-        EXPECT_FALSE(IsWindow(seen.window)) << e.label << ": the logo window is still there";
-        EXPECT_LT(seen.firstRevealed, endAt) << e.label << ": the animation did not start from 0";
-        EXPECT_GE(seen.lastRevealed, endAt) << e.label;
-        EXPECT_LT(seen.lastRevealed, endAt + 10) << e.label << ": ended late";
-        EXPECT_EQ("", seen.stepFault) << e.label;
+        LogoSpy spy;
+        spy.endMessage = e.message;
+        spy.endAfterTicks = endAt;
+        ASSERT_EQ(1, WithSpy(spy, [&] { return ShowLogoOf(owner); })) << e.label;
+        const LogoSpy &seen = g_spy;
+        ASSERT_TRUE(seen.window) << e.label << ": no logo window seen";
+        EXPECT_TRUE(seen.destroyed) << e.label << ": the logo window is still there";
+        EXPECT_FALSE(IsWindow(seen.window)) << e.label;
+        EXPECT_EQ(2, seen.firstTickPainted) << e.label << ": the animation did not start from 0";
+        EXPECT_GE(seen.ticks, endAt) << e.label;
+        EXPECT_LT(seen.ticks, endAt + 5) << e.label << ": ended late";
+        EXPECT_EQ(seen.ticks, seen.repaintingTicks) << e.label << ": every early tick repaints";
         EXPECT_EQ(owner, seen.owner) << e.label;
         EXPECT_EQ("Lumivane Logo", seen.title) << e.label;
-        const LONG wanted = WS_POPUP | WS_VISIBLE | WS_BORDER;
-        EXPECT_EQ(wanted, seen.style & wanted) << e.label << ": style " << std::hex << seen.style;
-        EXPECT_EQ(0, seen.style & WS_DLGFRAME) << e.label << ": no caption";
+        EXPECT_EQ((LONG)(WS_POPUP | WS_CHILD | WS_VISIBLE | WS_BORDER), seen.style) << e.label << ": style";
         int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
         EXPECT_EQ(cx / 2 - w, seen.rect.left) << e.label;
         EXPECT_EQ(cy / 2 - h, seen.rect.top) << e.label;
         EXPECT_EQ(2 * w, seen.rect.right - seen.rect.left) << e.label;
         EXPECT_EQ(2 * h, seen.rect.bottom - seen.rect.top) << e.label;
     }
-    EXPECT_TRUE(g_watch.ended);
     MSG msg;
     EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "no quit is left behind";
     DestroyWindow(owner);
 }
 
+// For the 248-pixel picture: 61 repaints (halves of 2 to 122 pixels), and
+// the end on the 125th tick, the first whose width passes the picture's.
 TEST(LogoWindow, EndsOnTheTickThatPassesThePictureWidth) {
-    const int w = PictureWidth();
+    ASSERT_EQ(kPictureWidth, PictureWidth());
     HWND owner = MakeOwner();
-    g_drive = TickDrive();
-    g_drive.pictureWidth = w;
-    UINT_PTR timer = SetTimer(nullptr, 0, kWatchMs, DriveLogo);
-    int shown = ShowLogo(owner, GetModuleHandleA(nullptr), nullptr);
-    KillTimer(nullptr, timer);
-    EXPECT_EQ(1, shown);
-    ASSERT_TRUE(g_drive.timerStopped) << "the logo's timer was not found under event " << kLogoTimerEvent;
-    EXPECT_EQ("", g_drive.stepFault);
-    // 61 repaints for the 248-pixel picture: widths 2 to 122.
-    EXPECT_EQ((w / 2 - 1) / 2, g_drive.repaintsAtPictureWidth);
-    EXPECT_TRUE(g_drive.upAtPictureWidth) << "ended when the revealed width reached the picture width";
-    EXPECT_EQ(w + 2, g_drive.lastRevealed);
-    EXPECT_FALSE(g_drive.neededKey) << "did not end on the tick that passed the picture width";
+    LogoSpy spy;
+    spy.fast = true;
+    EXPECT_EQ(1, WithSpy(spy, [&] { return ShowLogoOf(owner); }));
+    ASSERT_TRUE(g_spy.timerStopped) << "the logo's timer was not found under event " << kLogoTimerEvent;
+    EXPECT_EQ(61, g_spy.repaintingTicks);
+    EXPECT_EQ(125, g_spy.ticks);
+    EXPECT_TRUE(g_spy.destroyed);
     EXPECT_EQ(nullptr, FindWindowA(kLogoClassName, nullptr));
     DestroyWindow(owner);
 }
 
 // The picture as shown after the first tick, a middle one, the last
 // repainting one, and the first that repaints no more.
-struct PictureCheck {
-    int revealed;
-    int shownHalf;
-};
-
-std::vector<PictureCheck> g_pictureChecks;
-std::vector<std::string> g_pictureFaults;
-bool g_pictureTimerStopped;
-
-void CALLBACK DrivePicture(HWND, UINT, UINT_PTR, DWORD) {
-    HWND logo = FindWindowA(kLogoClassName, nullptr);
-    if (!logo || !g_pictureFaults.empty()) return;
-    g_pictureTimerStopped = KillTimer(logo, kLogoTimerEvent) != 0;
-    for (const PictureCheck &c : g_pictureChecks) {
-        while (LogoRevealedWidth(GetWindowLongPtrA(logo, GWLP_USERDATA)) < c.revealed) SendTick(logo);
-        std::string fault = PictureFault(logo, c.shownHalf);
-        g_pictureFaults.push_back("at width " + std::to_string(c.revealed) + ": " + (fault.empty() ? "right" : fault));
-    }
-    PostMessageA(logo, WM_KEYDOWN, VK_SPACE, 0);
-}
-
 TEST(LogoWindow, PictureOpensFromTheCentreLine) {
-    const int w = PictureWidth();
-    const int lastFrame = w / 2 - 2;
+    PictureWidth();
     HWND owner = MakeOwner();
-    g_drive = TickDrive();
-    g_drive.pictureWidth = w;
-    g_pictureChecks = {{2, 2}, {40, 40}, {lastFrame, lastFrame}, {w / 2, lastFrame}};
-    g_pictureFaults.clear();
-    g_pictureTimerStopped = false;
-    UINT_PTR timer = SetTimer(nullptr, 0, kWatchMs, DrivePicture);
-    ASSERT_EQ(1, ShowLogo(owner, GetModuleHandleA(nullptr), nullptr));
-    KillTimer(nullptr, timer);
-    EXPECT_TRUE(g_pictureTimerStopped);
+    LogoSpy spy;
+    spy.fast = true;
+    spy.checkHalfAfterTicks = {1, 20, 61, 62};
+    spy.endAfterTicks = 62;
+    spy.endMessage = WM_KEYDOWN;
+    ASSERT_EQ(1, WithSpy(spy, [&] { return ShowLogoOf(owner); }));
     std::vector<std::string> right;
-    for (const PictureCheck &c : g_pictureChecks) right.push_back("at width " + std::to_string(c.revealed) + ": right");
-    EXPECT_EQ(right, g_pictureFaults);
-    EXPECT_EQ("", g_drive.stepFault);
+    for (int at : spy.checkHalfAfterTicks) right.push_back("after " + std::to_string(at) + " ticks: right");
+    EXPECT_EQ(right, g_spy.pictures);
     DestroyWindow(owner);
 }
 
 TEST(LogoWindow, QuitWhileUpEndsTheLogoAndIsPostedAgain) {
     const int kQuitCode = 7;
     HWND owner = MakeOwner();
-    g_watch = LogoWatch();
-    g_watch.postQuit = true;
-    g_watch.quitCode = kQuitCode;
-    g_watch.endAtRevealed = 10;
-    g_watch.bitmapWidth = PictureWidth();
-    ASSERT_EQ(1, WatchShowLogo(owner, GetModuleHandleA(nullptr), nullptr));
-    EXPECT_TRUE(g_watch.ended);
-    EXPECT_FALSE(IsWindow(g_watch.window)) << "the logo window is still there";
-    EXPECT_LT(g_watch.lastRevealed, 20) << "the logo went on after the quit";
+    LogoSpy spy;
+    spy.postQuit = true;
+    spy.quitCode = kQuitCode;
+    spy.endAfterTicks = 5;
+    ASSERT_EQ(1, WithSpy(spy, [&] { return ShowLogoOf(owner); }));
+    EXPECT_TRUE(g_spy.destroyed) << "the logo window is still there";
+    EXPECT_LT(g_spy.ticks, 10) << "the logo went on after the quit";
     MSG msg = {};
     ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the quit message was swallowed";
     EXPECT_EQ((WPARAM)kQuitCode, msg.wParam);
@@ -659,13 +595,21 @@ TEST(LogoWindow, MissingBitmapShowsNoWindow) {
     HINSTANCE noPicture = GetModuleHandleA("kernel32.dll");
     ASSERT_NE(nullptr, noPicture);
     HWND owner = MakeOwner();
-    g_watch = LogoWatch();
-    g_watch.endMessage = WM_KEYDOWN;
-    g_watch.endAtRevealed = 0;
-    EXPECT_EQ(0, WatchShowLogo(owner, noPicture, noPicture));
-    EXPECT_EQ(0, g_watch.samples);
-    EXPECT_EQ(nullptr, FindWindowA(kLogoClassName, nullptr));
+    EXPECT_EQ(0, WithSpy(LogoSpy(), [&] { return ShowLogo(owner, noPicture, noPicture); }));
+    EXPECT_EQ(nullptr, g_spy.window);
     DestroyWindow(owner);
+}
+
+// The About command as the window runs it: the logo first, then the text.
+void RunAbout(HWND owner, UINT endLogoWith) {
+    g_app.Instance = GetModuleHandleA(nullptr);
+    LogoSpy spy;
+    spy.endMessage = endLogoWith;
+    spy.endAfterTicks = 3;
+    WithSpy(spy, [&] {
+        AboutCommand(CommandArgs{owner, nullptr, nullptr});
+        return 0;
+    });
 }
 
 TEST(AboutCommandJapanese, SiblingEditionShowsTheLogoThenItsAboutText) {
@@ -673,15 +617,9 @@ TEST(AboutCommandJapanese, SiblingEditionShowsTheLogoThenItsAboutText) {
     UseEdition(1);
     ApplyColors(DistinctColors());
     HWND owner = MakeOwner();
-    g_watch = LogoWatch();
-    g_watch.endMessage = WM_KEYDOWN;
-    g_watch.endAtRevealed = 6;
-    g_watch.bitmapWidth = PictureWidth();
     RecordBoxes({});
-    UINT_PTR timer = SetTimer(nullptr, 0, kWatchMs, WatchLogo);
-    AboutCommand(owner, GetModuleHandleA(nullptr), nullptr);
-    KillTimer(nullptr, timer);
-    EXPECT_GT(g_watch.samples, 0) << "no logo";
+    RunAbout(owner, WM_KEYDOWN);
+    EXPECT_TRUE(g_spy.window) << "no logo";
     ExpectBoxes("sibling About", {{RunText(IDS_ABOUT_SIBLING_1), MB_OK, false}}, DistinctColors());
     ScriptBoxes();
     DestroyWindow(owner);
@@ -693,15 +631,9 @@ TEST(AboutCommandJapanese, PrimaryEditionShowsTheLogoThenTheGreeting) {
     ColorSet start = DistinctColors();
     ApplyColors(start);
     HWND owner = MakeOwner();
-    g_watch = LogoWatch();
-    g_watch.endMessage = WM_LBUTTONDOWN;
-    g_watch.endAtRevealed = 6;
-    g_watch.bitmapWidth = PictureWidth();
     RecordBoxes({IDOK, IDNO});
-    UINT_PTR timer = SetTimer(nullptr, 0, kWatchMs, WatchLogo);
-    AboutCommand(owner, GetModuleHandleA(nullptr), nullptr);
-    KillTimer(nullptr, timer);
-    EXPECT_GT(g_watch.samples, 0) << "no logo";
+    RunAbout(owner, WM_LBUTTONDOWN);
+    EXPECT_TRUE(g_spy.window) << "no logo";
     ExpectBoxes("primary About, No",
                 {{GreetingText(), MB_OK | MB_SYSTEMMODAL, false},
                  {RunText(IDS_TAKEOVER_1), MB_YESNO, true},

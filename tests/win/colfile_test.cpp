@@ -2,8 +2,10 @@
 // message with its icon, and the writer that never leaves a broken file.
 #include <stdlib.h>
 
+#include "../../colors/apply.h"
 #include "../../colors/colfile.h"
 #include "../../colors/syscolors.h"
+#include "../../core/colfile_text.h"
 #include "win_fixture.h"
 
 namespace {
@@ -37,7 +39,10 @@ TEST(ColorSetFile, WrittenFileReadsBackInEveryEdition) {
     for (int i = 0; i < kElementCount; i++) EXPECT_EQ(expected.value[i], read.value[i]) << "element " << i;
     char name[260];
     int32_t tile = -5;
-    EXPECT_EQ(1, ReadColorSetWallpaper(nullptr, path.c_str(), name, sizeof name, &tile));
+    FileText file;
+    ASSERT_EQ(kFileRead, LoadWholeFile(path.c_str(), &file));
+    EXPECT_EQ(kWallpaperRead, WallpaperFromText(file.text, name, sizeof name, &tile));
+    FreeFileText(&file);
     EXPECT_STREQ("sunset.bmp", name);
     EXPECT_EQ(2, tile);
     EXPECT_TRUE(ShownBoxes().empty());
@@ -60,7 +65,7 @@ struct FailureCase {
     const char *label;
     int edition;
     const char *fileBytes;  // null: no file at all
-    int operation;          // 0 title, 1 colors, 2 wallpaper
+    int operation;          // 0 title, 1 colors, 2 apply from the list, 3 from the command line
     int result;
     const char *textBefore;  // the box text is textBefore + path + textAfter
     const char *textAfter;
@@ -71,11 +76,12 @@ const FailureCase kFailures[] = {
     {"title of a missing file", 2, nullptr, 0, 0, "Can't access file: ", "", MB_OK | MB_ICONHAND},
     {"title of a missing file, Japanese", 0, nullptr, 0, 0, "", "にアクセスできません。", MB_OK | MB_ICONHAND},
     {"colors of a missing file", 1, nullptr, 1, 0, "INTERNAL ERROR, File ", " not found", MB_OK | MB_ICONHAND},
-    {"wallpaper of a missing file", 2, nullptr, 2, 0, "INTERNAL ERROR, File ", " not found", MB_OK | MB_ICONHAND},
+    {"apply of a missing file", 2, nullptr, 2, 0, "INTERNAL ERROR, File ", " not found", MB_OK | MB_ICONHAND},
+    {"command-line apply of a missing file", 2, nullptr, 3, 0, "Can't access file: ", "", MB_OK | MB_ICONHAND},
     {"title of a text file", 2, "hello\r\n", 0, 0, nullptr, nullptr, 0},
     {"colors of a text file", 0, "hello\r\n", 1, 0, "Internal Error, not color-set file", nullptr, MB_OK | MB_ICONHAND},
     {"colors of an empty file", 2, "", 1, 0, "Internal Error, not color-set file", nullptr, MB_OK | MB_ICONHAND},
-    {"wallpaper of a text file", 2, "hello\r\n", 2, 1, nullptr, nullptr, 0},
+    {"command-line apply of a text file", 2, "hello\r\n", 3, 0, nullptr, nullptr, 0},
     {"colors without a color list", 2, "[WindowsSystemColors]\r\n[listofcolors]\r\nMenu= 1 2 3\r\n", 1, 0,
      "Internal Error, Can't find COLORS section in file", nullptr, MB_OK | MB_ICONHAND},
 };
@@ -91,11 +97,11 @@ TEST(ColorSetFile, EachFailureShowsItsMessage) {
         int result = -1;
         char buffer[260];
         ColorSet set;
-        int32_t tile;
         switch (c.operation) {
         case 0: result = ReadColorSetTitle(path.c_str(), buffer, 132); break;
         case 1: result = ReadColorSetColors(&set, path.c_str()); break;
-        case 2: result = ReadColorSetWallpaper(nullptr, path.c_str(), buffer, sizeof buffer, &tile); break;
+        case 2: result = ApplyColorSetFile(nullptr, path.c_str(), kFromList); break;
+        case 3: result = ApplyColorSetFile(nullptr, path.c_str(), kFromCommandLine); break;
         }
         EXPECT_EQ(c.result, result) << c.label;
         if (!c.textBefore) {

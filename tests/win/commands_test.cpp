@@ -2,7 +2,8 @@
 // is told, and no failure passes for success.
 #include "../../colors/schemes.h"
 #include "../../colors/syscolors.h"
-#include "../../commands/commands.h"
+#include "../../commands/fix.h"
+#include "../../commands/install.h"
 #include "win_fixture.h"
 
 namespace {
@@ -36,7 +37,7 @@ TEST(ProfileWrites, FixReportsAWinIniThatCannotBeWritten) {
     BlockedProfile block("win.ini");
     ASSERT_TRUE(block.blocked());
     ScriptBoxes({IDYES});
-    FixWithCurrentColorCommand(nullptr);
+    FixWithCurrentColorCommand(CommandArgs{nullptr, nullptr, nullptr});
     ASSERT_EQ(2u, ShownBoxes().size());
     EXPECT_EQ(0u, ShownBoxes()[0].text.find("   Now lumivane is going to record"));
     EXPECT_EQ("Can't write the settings into win.ini", ShownBoxes()[1].text);
@@ -48,7 +49,7 @@ TEST(ProfileWrites, FixReportsAControlIniThatCannotBeWritten) {
     BlockedProfile block("control.ini");
     ASSERT_TRUE(block.blocked());
     ScriptBoxes({IDYES});
-    FixWithCurrentColorCommand(nullptr);
+    FixWithCurrentColorCommand(CommandArgs{nullptr, nullptr, nullptr});
     ASSERT_EQ(2u, ShownBoxes().size());
     EXPECT_EQ("control.iniに設定を書き込めません。", ShownBoxes()[1].text);
 }
@@ -57,7 +58,7 @@ TEST(ProfileWrites, FixWithNoWritesNothingAndShowsOneBox) {
     UseEdition(2);
     WriteProfileStringA("colors", nullptr, nullptr);
     ScriptBoxes({IDNO});
-    FixWithCurrentColorCommand(nullptr);
+    FixWithCurrentColorCommand(CommandArgs{nullptr, nullptr, nullptr});
     EXPECT_EQ(1u, ShownBoxes().size());
     char value[32];
     GetProfileStringA("colors", "Scrollbar", "<none>", value, sizeof value);

@@ -1,6 +1,7 @@
 // Importing a file into the program's directory: the questions and
 // messages of each outcome, and a destination that is never lost, whatever
 // step fails.
+#include "../../commands/add.h"
 #include "../../commands/savestate.h"
 #include "win_fixture.h"
 

@@ -4,8 +4,10 @@
 // Add dialog takes or refuses.
 #include <string.h>
 
-#include "../../commands/savename.h"
-#include "../../platform/mbtext.h"
+#include "../../core/savename.h"
+#include "../../core/mbtext.h"
+#include "../../commands/add.h"
+#include "../../commands/saveas.h"
 #include "../../commands/savestate.h"
 #include "../../resources/resource.h"
 #include "win_fixture.h"
@@ -109,7 +111,7 @@ TEST(SaveState, EachEditionSavesTheSectionsOfItsTitleFields) {
         UseEdition(c.edition);
         ResetSaveState();
         ScriptBoxes();
-        OpenDialogInProcess d(SaveAsTemplateName(c.edition), SaveAsDlg);
+        OpenDialogInProcess d(kEditions[c.edition].saveAsTemplate, SaveAsDlg);
         ASSERT_TRUE(d.dialog) << c.edition;
         std::string name = dir + "edition" + std::to_string(c.edition);
         d.Type(IDC_FILENAME, name);

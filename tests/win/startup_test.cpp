@@ -1,7 +1,7 @@
 // Start-up against Wine: edition, the .col association in win.ini, the
 // working directory, and the text helpers with the platform's CharNextA.
 #include "../../app/startup.h"
-#include "../../platform/mbtext.h"
+#include "../../core/mbtext.h"
 #include "../../platform/win32.h"
 #include "win_fixture.h"
 
@@ -9,7 +9,9 @@ namespace {
 
 TEST(Startup, EditionOfThisExecutableFollowsTheCodePage) {
     ResetAppGlobals();
-    ASSERT_EQ(1, DetectEdition(nullptr));
+    char base[MAX_PATH];
+    ASSERT_TRUE(GetProgramBaseName(base, sizeof base));
+    DetectEdition(base);
     EXPECT_STREQ("lv_win_tests", g_app.BaseName);
     if (JapaneseCodePage()) {
         EXPECT_EQ(1, g_app.edition);

@@ -1,4 +1,5 @@
 // The wallpaper in force, read from win.ini "Desktop", and applying one.
+#include "../../colors/apply.h"
 #include "../../colors/wallpaper.h"
 #include "win_fixture.h"
 
@@ -71,9 +72,9 @@ TEST(Wallpaper, FileWallpaperMessagesBelongToTheOwner) {
     UseEdition(2);
     for (const auto &c : cases) {
         std::string path = dir + "paper.col";
-        WriteFileBytes(path, "[WindowsSystemColors]\r\n[WallPaper]\r\nWallpaper= " + c.name + "\r\n");
+        WriteFileBytes(path, "[WindowsSystemColors]\r\n[ListOfColors]\r\n[WallPaper]\r\nWallpaper= " + c.name + "\r\n");
         ScriptBoxes();
-        ApplyFileWallpaper(owner, path.c_str());
+        ApplyColorSetFile(owner, path.c_str(), kFromList);
         ASSERT_EQ(1u, ShownBoxes().size()) << c.label;
         EXPECT_EQ("Wall Paper File " + c.shown + " not Found", ShownBoxes()[0].text) << c.label;
         EXPECT_EQ(owner, ShownBoxes()[0].owner) << c.label;

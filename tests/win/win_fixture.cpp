@@ -2,11 +2,11 @@
 
 #include <stdio.h>
 
-#include "../../platform/mbtext.h"
+#include "../../core/mbtext.h"
 
 void UseEdition(int edition) {
     ResetAppGlobals();
-    g_app.edition = edition;
+    g_app.edition = (Edition)edition;
     const char *title = edition == 0 ? "るみべいん" : edition == 1 ? "ヴェルティナ" : "Lumivane";
     CopyText(g_app.TitleString, sizeof g_app.TitleString, title);
     CopyText(g_app.BaseName, sizeof g_app.BaseName, edition == 0 ? "LUMVAN32" : "LVTEST");

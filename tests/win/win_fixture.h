@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "../../app/globals.h"
+#include "../../state/appstate.h"
 #include "msgbox_script.h"
 
 // Runs as the given edition, with its display name as box caption.

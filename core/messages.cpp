@@ -2,20 +2,23 @@
 
 #include <string.h>
 
-#include "../platform/mbtext.h"
+#include "../resources/resource.h"
+#include "mbtext.h"
 
 namespace {
 
-enum Composition { kTextAlone, kNameFirst, kTextFirstInEnglish };
+enum Composition { kTextAlone, kNameFirst, kTextFirstInEnglish, kFormat };
 
-struct PairedMessage {
+struct Message {
     const char *english;
     const char *japanese;
     Composition composition;
+    int englishId = 0;  // a string-table format instead of the texts
+    int japaneseId = 0;
 };
 
 // Japanese texts are Shift-JIS bytes; the comment gives each in plain text.
-const PairedMessage kMessages[kMessageKeyCount] = {
+const Message kMessages[kMessageKeyCount] = {
     // がすでにあります。置き換えますか？
     {" is already exit. Shall I replace the file?",
      "\x82\xAA\x82\xB7\x82\xC5\x82\xC9\x82\xA0\x82\xE8\x82\xDC\x82\xB7\x81\x42\x92\x75\x82\xAB"
@@ -90,9 +93,16 @@ const PairedMessage kMessages[kMessageKeyCount] = {
      "\x20\x82\xCD\x83\x56\x83\x58\x83\x65\x83\x80\x82\xC9\x93\x6F\x98\x5E\x82\xC5\x82\xAB\x82\xC8\x82"
      "\xA2\x83\x74\x83\x40\x83\x43\x83\x8B\x96\xBC\x82\xC5\x82\xB7\x81\x42",
      kTextFirstInEnglish},
+    {"NO FILE NAME!!!", "NO FILE NAME!!!", kTextAlone},
+    {"Can't delete the file", "Can't delete the file", kTextAlone},
+    {"Internal Error, Can't find COLORS section in file", "Internal Error, Can't find COLORS section in file",
+     kTextAlone},
+    {"Internal Error, not color-set file", "Internal Error, not color-set file", kTextAlone},
+    {"INTERNAL ERROR, File %s not found", "INTERNAL ERROR, File %s not found", kFormat},
+    {"", "", kFormat, IDS_WALLPAPER_MISSING_EN, IDS_WALLPAPER_MISSING_JA},
 };
 
-bool IsEnglish(int edition) { return edition == 2; }
+bool IsEnglish(Edition edition) { return kEditions[edition].english; }
 
 // Appends what fits, never splitting a double-byte character. False when
 // the text had to be cut: nothing may follow a cut, or the message would
@@ -106,12 +116,6 @@ bool AppendCut(char *out, size_t cap, const char *text) {
 
 }  // namespace
 
-const char kTextNoFileName[] = "NO FILE NAME!!!";
-const char kTextCantDelete[] = "Can't delete the file";
-const char kTextNoColorsSection[] = "Internal Error, Can't find COLORS section in file";
-const char kTextNotColorSet[] = "Internal Error, not color-set file";
-const char kFormatInternalNotFound[] = "INTERNAL ERROR, File %s not found";
-
 const char kWallpaperNoneEnglish[] = "(none)";
 const char kWallpaperNoneJapanese[] = "\x28\x82\xC8\x82\xB5\x29";  // (なし)
 const char kOwnersFileName[] = "owners.col";
@@ -119,12 +123,17 @@ const char kOwnersTitleEnglish[] = "Owners Default Color";
 // オーナー・デフォルト
 const char kOwnersTitleJapanese[] = "\x83\x49\x81\x5B\x83\x69\x81\x5B\x81\x45\x83\x66\x83\x74\x83\x48\x83\x8B\x83\x67";
 
-const char *MessageText(MessageKey key, int edition) {
+const char *MessageText(MessageKey key, Edition edition) {
     if (key < 0 || key >= kMessageKeyCount) return "";
     return IsEnglish(edition) ? kMessages[key].english : kMessages[key].japanese;
 }
 
-void ComposeMessage(MessageKey key, int edition, const char *name, char *out, size_t cap) {
+int MessageStringId(MessageKey key, Edition edition) {
+    if (key < 0 || key >= kMessageKeyCount) return 0;
+    return IsEnglish(edition) ? kMessages[key].englishId : kMessages[key].japaneseId;
+}
+
+void ComposeMessage(MessageKey key, Edition edition, const char *name, char *out, size_t cap) {
     if (cap == 0) return;
     out[0] = '\0';
     const char *text = MessageText(key, edition);
@@ -144,10 +153,13 @@ void ComposeMessage(MessageKey key, int edition, const char *name, char *out, si
             if (AppendCut(out, cap, name)) AppendCut(out, cap, text);
         }
         break;
+    case kFormat:
+        FormatWithName(text, name, out, cap);
+        break;
     }
 }
 
-void ComposeRenameFailed(int edition, const char *tempName, const char *dest, char *out, size_t cap) {
+void ComposeRenameFailed(Edition edition, const char *tempName, const char *dest, char *out, size_t cap) {
     if (cap == 0) return;
     out[0] = '\0';
     if (IsEnglish(edition)) {

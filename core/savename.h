@@ -1,7 +1,7 @@
 // The name rules of the Save As and Add dialogs: which names are saved and
 // how, what a typed wildcard pattern changes, and where an imported file
-// goes. Pure code over byte strings in the system code page; the dialogs in
-// saveas.cpp and add.cpp show the messages and touch the files.
+// goes. Pure code over byte strings in the system code page; the dialogs
+// show the messages and touch the files.
 #pragma once
 #include <stddef.h>
 
@@ -50,16 +50,3 @@ bool DirectoryPattern(const char *item, const char *filter, char *out, size_t ca
 // Where an imported file goes: the program's directory followed by the
 // source's file name. False, with out empty, when it does not fit.
 bool ImportDestination(const char *programDir, const char *source, char *out, size_t cap);
-
-// The title fields that an edition's Save As dialog reads, and so the
-// title sections that its save writes.
-struct TitleFields {
-    bool primary;  // [LUMIVANE], field 420: the primary edition only
-    bool sibling;  // [VELTINA], field 421: both Japanese editions
-    bool english;  // [ENGLISH], field 422: every edition
-};
-TitleFields EditionTitleFields(int edition);
-// The Save As template of an edition.
-const char *SaveAsTemplateName(int edition);
-// The Add template of an edition.
-const char *AddTemplateName(int edition);

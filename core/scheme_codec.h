@@ -6,7 +6,7 @@
 
 #include "colorset.h"
 
-enum { kSchemeFieldCount = 13, kSchemeLineCap = 260 };
+enum { kSchemeFieldCount = 13 };
 
 // Element index of each position 1..13 (stored from index 0).
 extern const uint16_t SchemeFieldOrder[kSchemeFieldCount];

@@ -1,5 +1,6 @@
-#include "../platform/mbtext.h"
 #include "entryname.h"
+
+#include "mbtext.h"
 
 bool FileEntryName(const char *entry, char *name, size_t cap) {
     if (entry[0] != '(') return false;
@@ -8,4 +9,10 @@ bool FileEntryName(const char *entry, char *name, size_t cap) {
     // closes the name, whatever ")" the name itself contains.
     if (!tab || tab - entry < 2 || tab[-1] != ')') return false;
     return CopyBytes(name, cap, entry + 1, (size_t)(tab - 1 - (entry + 1)));
+}
+
+const char *SchemeEntryName(const char *entry) {
+    if (entry[0] != '[') return nullptr;
+    const char *tab = FindChar(entry + 1, '\t');
+    return tab ? tab + 1 : nullptr;
 }

@@ -7,7 +7,9 @@
 
 #include <string>
 
+#include "capacity.h"
 #include "colorset.h"
+#include "edition.h"
 
 extern const char kHeaderCurrent[];   // "[WindowsSystemColors]"
 extern const char kHeaderLegacy[];    // "[るみべいん]" in Shift-JIS, 12 bytes
@@ -17,13 +19,6 @@ extern const char kSectionSibling[];  // "[VELTINA]"
 extern const char kSectionEnglish[];  // "[ENGLISH]"
 extern const char kSectionColors[];   // "[ListOfColors]"
 extern const char kSectionWallpaper[];  // "[WallPaper]"
-
-enum {
-    kMaxTitleBytes = 129,          // a title line through the 132-byte line buffer
-    kMaxWallpaperNameBytes = 118,  // "Wallpaper= " stands before it
-    kTitleCap = 132,
-    kWallpaperNameCap = 260,
-};
 
 enum ColorSetForm { kFormNeither, kFormCurrent, kFormLegacy };
 ColorSetForm DetectColorSetForm(const char *text);
@@ -37,8 +32,8 @@ bool CopyToLineEnd(const char *from, char *dst, size_t cap);
 
 // The title of a color-set text for an edition. 1 when the text is a
 // color-set file (title possibly empty), 0 when it is not, or when it is a
-// legacy file without a second line read by the primary edition.
-int TitleFromText(const char *text, int edition, char *title, size_t cap);
+// legacy file without a second line, whose title the edition reads.
+int TitleFromText(const char *text, Edition edition, char *title, size_t cap);
 
 enum ColorsFromTextResult { kColorsRead, kColorsNotColorSet, kColorsNoList };
 // Fills set from current, then from every color line. badLines counts the

@@ -3,7 +3,7 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "../platform/mbtext.h"
+#include "mbtext.h"
 
 const char kHeaderCurrent[] = "[WindowsSystemColors]";
 const char kHeaderLegacy[] = "\x5B\x82\xE9\x82\xDD\x82\xD7\x82\xA2\x82\xF1\x5D";  // [るみべいん]
@@ -66,15 +66,11 @@ bool ScanSigned(const char **pp, int32_t *value) {
     return true;
 }
 
-int ChooseTitle(const char *text, int edition, char *title, size_t cap) {
-    static const char *const primaryOrder[] = {kSectionPrimary, kSectionSibling, kSectionEnglish, nullptr};
-    static const char *const siblingOrder[] = {kSectionSibling, kSectionEnglish, nullptr};
-    static const char *const englishOrder[] = {kSectionEnglish, nullptr};
-    const char *const *order = edition == 0 ? primaryOrder : edition == 1 ? siblingOrder
-                             : edition == 2 ? englishOrder : nullptr;
+int ChooseTitle(const char *text, Edition edition, char *title, size_t cap) {
     title[0] = '\0';
-    for (; order && *order; order++) {
-        const char *line = FindSection(text, *order);
+    for (const char *section : kEditions[edition].titleSections) {
+        if (!section) break;
+        const char *line = FindSection(text, section);
         if (line) {
             CopyToLineEnd(line, title, cap);
             break;
@@ -83,9 +79,9 @@ int ChooseTitle(const char *text, int edition, char *title, size_t cap) {
     return 1;
 }
 
-int ReadLegacyTitle(const char *text, int edition, char *title, size_t cap) {
+int ReadLegacyTitle(const char *text, Edition edition, char *title, size_t cap) {
     title[0] = '\0';
-    if (edition != 0) return 1;
+    if (!kEditions[edition].titleOfLegacyFiles) return 1;
     const char *second = NextLine(text);
     if (!second) return 0;
     CopyToLineEnd(second, title, cap);
@@ -140,7 +136,7 @@ bool CopyToLineEnd(const char *from, char *dst, size_t cap) {
     return fits;
 }
 
-int TitleFromText(const char *text, int edition, char *title, size_t cap) {
+int TitleFromText(const char *text, Edition edition, char *title, size_t cap) {
     if (cap) title[0] = '\0';
     switch (DetectColorSetForm(text)) {
     case kFormLegacy:

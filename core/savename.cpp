@@ -2,7 +2,7 @@
 
 #include <string.h>
 
-#include "../platform/mbtext.h"
+#include "mbtext.h"
 
 SaveNameDecision DecideSaveName(const char *name, size_t workDirCap) {
     if (name[0] == '\0') return kSaveNameEmpty;
@@ -58,21 +58,3 @@ bool ImportDestination(const char *programDir, const char *source, char *out, si
     if (cap) out[0] = '\0';
     return false;
 }
-
-TitleFields EditionTitleFields(int edition) {
-    TitleFields fields;
-    fields.primary = edition == 0;
-    fields.sibling = edition == 0 || edition == 1;
-    fields.english = true;
-    return fields;
-}
-
-const char *SaveAsTemplateName(int edition) {
-    switch (edition) {
-    case 0: return "SAVEASLUMIVANE";
-    case 1: return "SAVEASVELTINA";
-    default: return "SAVEASENGLISH";
-    }
-}
-
-const char *AddTemplateName(int edition) { return edition == 2 ? "ENGADD" : "JPNADD"; }

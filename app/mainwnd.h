@@ -1,0 +1,13 @@
+// The main window: a fixed frame around the scheme list panel, and the
+// command switch.
+#pragma once
+#include <windows.h>
+
+#include "../platform/win32.h"
+
+LV_EXPORT LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+HWND CreatePanel(HWND mainWindow);
+void DispatchCommand(HWND mainWindow, WPARAM wParam);
+// Has the panel rebuild its list; returns when the list is complete.
+void RequestListRebuild();

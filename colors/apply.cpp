@@ -1,0 +1,45 @@
+#include "apply.h"
+
+#include <stdint.h>
+
+#include "../core/capacity.h"
+#include "../core/colfile_text.h"
+#include "../platform/win32.h"
+#include "../resources/msgbox.h"
+#include "../state/appstate.h"
+#include "colfile.h"
+#include "syscolors.h"
+#include "wallpaper.h"
+
+// The wallpaper section of the text, if it names a file. A name too long
+// to be a file's is reported as a wallpaper that is not found: a cut one
+// would name another file.
+static void ApplyWallpaperOfText(HWND owner, const char *text) {
+    char name[kFullPathCap];
+    int32_t tile = 0;
+    if (WallpaperFromText(text, name, sizeof name, &tile) == kWallpaperNameTooLong) {
+        ShowMessage(owner, kMsgWallpaperMissing, name, MB_OK | MB_ICONHAND);
+        return;
+    }
+    if (name[0]) ApplyWallpaper(owner, name, tile);
+}
+
+int ApplyColorSetFile(HWND owner, const char *path, ApplyRoad road) {
+    ShowWaitCursor();
+    FileText file;
+    if (!LoadColorSetText(path, &file, road == kFromCommandLine ? kMsgOpenFailed : kMsgInternalNotFound)) {
+        ShowArrowCursor();
+        return 0;
+    }
+    char title[kPathCap];
+    ColorSet colors;
+    int applied = (road != kFromCommandLine || TitleFromText(file.text, g_app.edition, title, sizeof title)) &&
+                  ColorsOfColorSetText(file.text, &colors);
+    ShowArrowCursor();
+    if (applied) {
+        ApplyColors(colors);
+        ApplyWallpaperOfText(owner, file.text);
+    }
+    FreeFileText(&file);
+    return applied;
+}

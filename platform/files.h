@@ -1,0 +1,33 @@
+// Files: read whole, written and copied through a temporary file that
+// replaces the target in one rename.
+#pragma once
+#include <windows.h>
+#include <stddef.h>
+
+enum FileReadResult { kFileRead, kFileCantOpen, kFileNoMemory };
+// The whole file in one movable block, with a NUL after its bytes.
+struct FileText {
+    HLOCAL block;
+    char *text;
+    DWORD size;
+};
+FileReadResult LoadWholeFile(const char *path, FileText *out);
+void FreeFileText(FileText *text);
+
+// Writes data to a temporary file beside path, flushes it and renames it over
+// path in one step. On any failure path is as it was and the temporary file
+// is gone.
+bool WriteFileReplacing(const char *path, const void *data, size_t size);
+// Copies source over destination the same way: through a temporary file in
+// the destination's directory, then one rename. The result tells what failed.
+enum ImportStep { kImportDone, kImportNoTemp, kImportCopyFailed, kImportRenameFailed };
+ImportStep CopyFileReplacing(const char *source, const char *destination, char *tempName, size_t tempCap);
+
+// True when the file exists at that name, as the file operations will open
+// it (a bare name in the current directory).
+bool FileExists(const char *name);
+// The platform's file search: a bare name is looked for in the program's
+// directory, the current directory, the system directories, the Windows
+// directory and PATH. The full path found.
+bool SearchFileFullPath(const char *name, char *fullPath, size_t cap);
+bool DeleteFileNamed(const char *path);

@@ -1,0 +1,10 @@
+// Reading the entries of a list box.
+#pragma once
+#include <windows.h>
+#include <stddef.h>
+
+// The text of entry index; false when it does not fit (never cut).
+bool GetListEntry(HWND list, int index, char *out, size_t cap);
+// The text of the selected entry; false when none is selected or it does
+// not fit.
+bool GetSelectedListEntry(HWND list, char *out, size_t cap);
