@@ -15,7 +15,7 @@ if(LV_TESTS)
   target_link_libraries(lv_unit_tests PRIVATE lvpure GTest::gtest_main)
   add_test(NAME unit COMMAND lv_unit_tests)
 
-  add_executable(lv_read_bench tests/bench/read_bench.cpp)
+  add_executable(lv_read_bench tools/bench/read_bench.cpp)
   target_compile_options(lv_read_bench PRIVATE ${LV_WARNINGS})
   target_link_libraries(lv_read_bench PRIVATE lvpure)
 endif()

@@ -25,32 +25,40 @@ target_link_options(LUMVAN32 PRIVATE ${LV_STATIC} -mwindows)
 if(LV_TESTS)
   set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  # Test expectations hold Japanese text as Shift-JIS, like the program.
+  set(LV_TEST_OPTIONS ${LV_WARNINGS} -finput-charset=UTF-8 -fexec-charset=CP932)
 
-  # In-process tests of the Win32 side: profile files, system colors, files,
-  # with message boxes answered through the platform seam.
+  # The one driver of the Windows-side tests: files, waiting, and a program
+  # of another process seen and answered as a user would.
+  add_library(lvdriver STATIC tests/driver/driver.cpp)
+  target_compile_options(lvdriver PRIVATE ${LV_TEST_OPTIONS})
+  target_include_directories(lvdriver PUBLIC ${CMAKE_SOURCE_DIR})
+  target_link_libraries(lvdriver PUBLIC gtest user32 gdi32)
+
+  # In-process tests of the Win32 side, message boxes answered through the
+  # platform's seam.
   file(GLOB LV_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
   add_executable(lv_win_tests ${LV_WIN_TESTS} resources/lumivane.rc)
-  target_compile_options(lv_win_tests PRIVATE ${LV_WARNINGS} -finput-charset=UTF-8 -fexec-charset=CP932)
-  target_link_libraries(lv_win_tests PRIVATE lvwin gtest)
+  target_compile_options(lv_win_tests PRIVATE ${LV_TEST_OPTIONS})
+  target_link_libraries(lv_win_tests PRIVATE lvwin lvdriver)
   target_link_options(lv_win_tests PRIVATE ${LV_STATIC})
 
-  # The end-to-end driver: starts the real program and talks to its windows.
+  # End to end: the real program started and driven from another process.
   file(GLOB LV_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
-  list(FILTER LV_E2E_SOURCES EXCLUDE REGEX "probe\\.cpp$")
   add_executable(lv_e2e ${LV_E2E_SOURCES})
-  target_compile_options(lv_e2e PRIVATE ${LV_WARNINGS} -finput-charset=UTF-8 -fexec-charset=CP932)
-  target_link_libraries(lv_e2e PRIVATE lvpure gtest user32 gdi32 psapi)
+  target_compile_options(lv_e2e PRIVATE ${LV_TEST_OPTIONS})
+  target_link_libraries(lv_e2e PRIVATE lvdriver)
   target_link_options(lv_e2e PRIVATE ${LV_STATIC})
 
-  # The list rebuild in the running program against a minimal reader, and
-  # its resources over many cycles; run by hand (scripts/bench-rebuild).
-  add_executable(lv_rebuild_bench tests/bench/rebuild_bench.cpp tests/e2e/driver.cpp)
-  target_compile_options(lv_rebuild_bench PRIVATE ${LV_WARNINGS})
-  target_link_libraries(lv_rebuild_bench PRIVATE lvpure user32 gdi32 psapi)
-  target_link_options(lv_rebuild_bench PRIVATE ${LV_STATIC})
-
-  # Reads the system colors, wallpaper and profile keys for shell scripts.
-  add_executable(lv_probe tests/e2e/probe.cpp)
-  target_link_libraries(lv_probe PRIVATE lvpure user32 gdi32)
+  # Reads and sets the desktop's state from a fresh process.
+  add_executable(lv_probe tests/driver/probe.cpp)
+  target_link_libraries(lv_probe PRIVATE user32 gdi32)
   target_link_options(lv_probe PRIVATE ${LV_STATIC})
+
+  # The list rebuild in the running program against a minimal reader; run
+  # by hand (scripts/bench-rebuild).
+  add_executable(lv_rebuild_bench tools/bench/rebuild_bench.cpp)
+  target_compile_options(lv_rebuild_bench PRIVATE ${LV_WARNINGS})
+  target_link_libraries(lv_rebuild_bench PRIVATE lvpure lvdriver psapi)
+  target_link_options(lv_rebuild_bench PRIVATE ${LV_STATIC})
 endif()

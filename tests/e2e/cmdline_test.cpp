@@ -1,176 +1,61 @@
-// Started with a file name, the program applies it and ends: real process
-// starts under Wine, with the colors and settings read back afterwards.
-#include <string.h>
+// Started with a file name, the program applies it and ends without a window, telling only what went wrong.
+#include "app.h"
 
-#include "fixture.h"
+static const std::string kLines = "Background= 1 2 3\r\nWindow= 4 5 6\r\n";
+static const std::vector<unsigned> kApplied = StartingColors({{1, 0x030201}, {5, 0x060504}});
 
-namespace {
-
-Program StartWith(const ProgramDir &p, const std::string &argumentText) {
-    return Start(p.exe, "\"" + p.exe + "\" " + argumentText, p.dir);
+// Started with this argument text in dir; the text of the box it shows, answered, then its exit code.
+static std::string Started(const ProgramDir &p, const std::string &argument, const std::string &dir, bool box) {
+    Program run = Start(p.exe, "\"" + p.exe + "\" " + argument, dir);
+    Box shown = box ? WaitBox(run) : Box();
+    if (shown.window) Answer(shown, IDOK);
+    return shown.text + (shown.window ? " | " + shown.caption + (shown.owner ? " | owned" : "") + " | " : "") +
+           std::to_string(WaitExit(run));
 }
 
-TEST(CmdLine, AppliesTheFileColorsAndEndsWithoutWindow) {
-    ProgramDir p = PrepareProgram(CurrentTestName(), "LUMVAN32.EXE", {"dusk.col"});
+// A relative name is the current directory's; the bitmap is looked for beside the program. Started first, it writes the
+// association, whole for a long name, without asking.
+TEST(CmdLine, AppliesColorsAndWallpaperAndEnds) {
+    ProgramDir p = PrepareProgram("LUMIVANE-EDITION2.EXE", {"lvtile.bmp"});
+    std::string here = FreshDir("_here");
+    WriteBytes(here + "tiled.col",
+               ColFile("Tiled", kLines + "[WallPaper]\r\nWallpaper= lvtile.bmp\r\nTileWallpaper= 1"));
     SetDesktopColors(StartingColors());
-    Program run = StartWith(p, p.dir + "dusk.col");
-    EXPECT_EQ(0, WaitExit(run));
-    EXPECT_EQ(ColorsOfFile(p.dir + "dusk.col"), ReadDesktopColors());
+    SetProfile("Desktop", "TileWallpaper", "0"), SetProfile("extensions", "col", "other.exe ^.col");
+    EXPECT_EQ("0", Started(p, "tiled.col", here, false));
+    EXPECT_EQ(kApplied, DesktopColors());
+    EXPECT_NE(std::string::npos, DesktopWallpaper().find("lvtile.bmp")) << DesktopWallpaper();
+    EXPECT_EQ("1|LUMIVANE-EDITION2.exe ^.col",
+              Profile("Desktop", "TileWallpaper") + "|" + Profile("extensions", "col"));
 }
 
-TEST(CmdLine, RelativeNameIsResolvedAgainstTheCurrentDirectory) {
-    ProgramDir p = PrepareProgram(CurrentTestName(), "LUMVAN32.EXE", {"slate.col"});
-    SetDesktopColors(StartingColors());
-    Program run = StartWith(p, "slate.col");
-    EXPECT_EQ(0, WaitExit(run));
-    EXPECT_EQ(ColorsOfFile(p.dir + "slate.col"), ReadDesktopColors());
-}
-
-TEST(CmdLine, WallpaperBesideTheProgramIsSetWithItsTileFlag) {
-    ProgramDir p = PrepareProgram(CurrentTestName(), "LUMVAN32.EXE", {"meadow.col", "lvtile.bmp"});
-    SetDesktopColors(StartingColors());
-    SetProfileValue("Desktop", "TileWallpaper", "0");
-    std::string elsewhere = FreshDir(CurrentTestName() + "_cwd");
-    Program run = Start(p.exe, "\"" + p.exe + "\" " + p.dir + "meadow.col", elsewhere);
-    EXPECT_EQ(0, WaitExit(run));
-    EXPECT_EQ(ColorsOfFile(p.dir + "meadow.col"), ReadDesktopColors());
-    std::string wallpaper = ProbeWallpaper();
-    EXPECT_NE(std::string::npos, wallpaper.find("lvtile.bmp")) << wallpaper;
-    EXPECT_EQ("1", ProfileValue("Desktop", "TileWallpaper"));
-}
-
-TEST(CmdLine, MissingWallpaperIsReportedAndTheColorsStayApplied) {
-    ProgramDir p = PrepareProgram(CurrentTestName(), "LUMVAN32.EXE", {"meadow.col"});
-    SetDesktopColors(StartingColors());
-    SetProfileValue("Desktop", "TileWallpaper", "0");
-    Program run = StartWith(p, p.dir + "meadow.col");
-    Box box = WaitBox(run);
-    ASSERT_TRUE(box.window) << "no message box";
-    EXPECT_EQ("Wall Paper File lvtile.bmp not Found", box.text);
-    EXPECT_EQ("Lumivane", box.caption);
-    EXPECT_TRUE(box.hasOk);
-    EXPECT_EQ(nullptr, box.owner);
-    EXPECT_EQ(ColorsOfFile(p.dir + "meadow.col"), ReadDesktopColors());
-    Answer(box, IDOK);
-    EXPECT_EQ(0, WaitExit(run));
-    EXPECT_EQ("0", ProfileValue("Desktop", "TileWallpaper")) << "nothing is written for a missing bitmap";
-}
-
-// The argument text is used as it stands: quotes and trailing blanks stay.
-struct VerbatimCase {
-    const char *label;
-    const char *prefix;
-    const char *suffix;
-};
-
-class CmdLineVerbatim : public testing::TestWithParam<VerbatimCase> {};
-
-TEST_P(CmdLineVerbatim, ArgumentIsUsedAsItStands) {
-    const VerbatimCase &c = GetParam();
-    ProgramDir p = PrepareProgram(CurrentTestName());
-    SetDesktopColors(StartingColors());
-    std::string argument = std::string(c.prefix) + p.dir + "missing.col" + c.suffix;
-    Program run = StartWith(p, argument);
-    Box box = WaitBox(run);
-    ASSERT_TRUE(box.window) << c.label;
-    EXPECT_EQ("Can't access file: " + argument, box.text) << c.label;
-    EXPECT_EQ("Lumivane", box.caption);
-    Answer(box, IDOK);
-    EXPECT_EQ(0, WaitExit(run));
-    EXPECT_EQ(StartingColors(), ReadDesktopColors()) << "nothing applied";
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, CmdLineVerbatim,
-                         testing::Values(VerbatimCase{"quoted", "\"", "\""}, VerbatimCase{"trailing blanks", "", "  "},
-                                         VerbatimCase{"quoted with blanks", "\"", "\"   "}));
-
-TEST(CmdLine, TextFileThatIsNoColorSetChangesNothingAndShowsNothing) {
-    ProgramDir p = PrepareProgram(CurrentTestName());
-    WriteBytes(p.dir + "notes.col", "Just some notes\r\nScrollbar= 1 2 3\r\n");
-    SetDesktopColors(StartingColors());
-    Program run = StartWith(p, p.dir + "notes.col");
-    EXPECT_EQ(0, WaitExit(run, 15000)) << "a message box would keep it running";
-    EXPECT_EQ(StartingColors(), ReadDesktopColors());
-}
-
-TEST(CmdLine, TooLongArgumentIsRefusedNeverCut) {
-    ProgramDir p = PrepareProgram(CurrentTestName(), "LUMVAN32.EXE", {"dusk.col"});
-    SetDesktopColors(StartingColors());
-    // 131 bytes fit the path buffer; this names dusk.col after 140 bytes of
-    // "./" steps, which a cut would turn into another path.
-    std::string argument;
-    while (argument.size() < 140) argument += ".\\";
-    argument += "dusk.col";
-    Program run = StartWith(p, argument);
-    Box box = WaitBox(run);
-    ASSERT_TRUE(box.window);
-    EXPECT_EQ(0u, box.text.find("Can't access file: ")) << box.text;
-    Answer(box, IDOK);
-    EXPECT_EQ(0, WaitExit(run));
-    EXPECT_EQ(StartingColors(), ReadDesktopColors());
-}
-
-TEST(CmdLine, FirstStartWritesTheAssociationWithoutAsking) {
-    // A base name longer than the class name holds is written whole.
-    for (const char *exe : {"LUMVAN32.EXE", "LUMIVANE-EDITION2.EXE"}) {
-        ProgramDir p = PrepareProgram(CurrentTestName(), exe, {"dusk.col"});
-        SetProfileValue("extensions", "col", "other.exe ^.col");
-        Program run = StartWith(p, p.dir + "dusk.col");
-        EXPECT_EQ(0, WaitExit(run));
-        std::string base = std::string(exe).substr(0, strlen(exe) - 4);
-        EXPECT_EQ(base + ".exe ^.col", ProfileValue("extensions", "col"));
+// The argument is used as it stands (quotes kept) and never cut; a file of neither form is passed over in silence.
+TEST(CmdLine, WhatGoesWrongIsToldOnceAndTheProgramEnds) {
+    ProgramDir p = PrepareProgram();
+    WriteBytes(p.dir + "notes.col", "Just notes\r\n" + kLines);
+    std::string quoted = "\"" + p.dir + "missing.col\"", tooLong;
+    while (tooLong.size() < 140) tooLong += ".\\";
+    struct { std::string argument, told; } cases[] = {
+        {quoted, "Can't access file: " + quoted + " | Lumivane | 0"},
+        {tooLong + "notes.col", "Can't access file: " + tooLong.substr(0, 131) + " | Lumivane | 0"},
+        {"notes.col", "0"}};
+    for (const auto &c : cases) {
+        SetDesktopColors(StartingColors());
+        EXPECT_EQ(c.told, Started(p, c.argument, p.dir, c.told != "0"));
+        EXPECT_EQ(StartingColors(), DesktopColors()) << c.argument;
     }
 }
 
-// The Japanese editions: code page 932, chosen by the executable's name.
-struct EditionCase {
-    const char *exeName;
-    const char *caption;  // TitleString in Shift-JIS
-};
-
-class CmdLineJapanese : public testing::TestWithParam<EditionCase> {};
-
-TEST_P(CmdLineJapanese, EditionFollowsTheExecutableName) {
-    if (!JapaneseCodePage()) GTEST_SKIP() << "needs code page 932";
-    const EditionCase &c = GetParam();
-    ProgramDir p = PrepareProgram(CurrentTestName(), c.exeName);
-    std::string argument = p.dir + "missing.col";
-    Program run = StartWith(p, argument);
-    Box box = WaitBox(run);
-    ASSERT_TRUE(box.window);
-    EXPECT_EQ(c.caption, box.caption) << Hex(box.caption);
-    EXPECT_EQ(argument + "にアクセスできません。", box.text);
-    Answer(box, IDOK);
-    EXPECT_EQ(0, WaitExit(run));
+// The Japanese editions, chosen by the name, in a directory whose name holds 表 and ソ, which end in the byte of '\':
+// the colors are applied, then the missing bitmap is told.
+TEST(CmdLineJapanese, EditionFollowsTheName) {
+    for (const char *exe : {"LUMVAN32.EXE", "lumvan32.exe", "LUMVAN32A.EXE"}) {
+        ProgramDir p = PrepareProgram(exe, {}, "_表ソ");
+        WriteBytes(p.dir + "lost.col", ColFile("Lost", kLines + "[WallPaper]\r\nWallpaper= absent.bmp\r\n"));
+        SetDesktopColors(StartingColors());
+        const std::string caption = exe[8] == '.' ? "るみべいん" : "ヴェルティナ";
+        EXPECT_EQ("壁紙ファイル absent.bmp が見つかりません。 | " + caption + " | 0",
+                  Started(p, p.dir + "lost.col", p.dir, true));
+        EXPECT_EQ(kApplied, DesktopColors()) << exe;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Names, CmdLineJapanese,
-                         testing::Values(EditionCase{"LUMVAN32.EXE", "るみべいん"},
-                                         EditionCase{"lumvan32.exe", "るみべいん"},
-                                         EditionCase{"LUMVAN32A.EXE", "ヴェルティナ"},
-                                         EditionCase{"VELTINA.EXE", "ヴェルティナ"}));
-
-TEST(CmdLineJapaneseWallpaper, MissingBitmapUsesTheJapaneseMessage) {
-    if (!JapaneseCodePage()) GTEST_SKIP() << "needs code page 932";
-    ProgramDir p = PrepareProgram(CurrentTestName(), "LUMVAN32.EXE", {"meadow.col"});
-    SetDesktopColors(StartingColors());
-    Program run = StartWith(p, p.dir + "meadow.col");
-    Box box = WaitBox(run);
-    ASSERT_TRUE(box.window);
-    EXPECT_EQ("壁紙ファイル lvtile.bmp が見つかりません。", box.text);
-    EXPECT_EQ(ColorsOfFile(p.dir + "meadow.col"), ReadDesktopColors());
-    Answer(box, IDOK);
-    EXPECT_EQ(0, WaitExit(run));
-}
-
-TEST(CmdLineJapaneseWallpaper, ShiftJisNameWithBackslashTrailByteIsApplied) {
-    if (!JapaneseCodePage()) GTEST_SKIP() << "needs code page 932";
-    // 表 is 0x95 0x5C: a byte scan would cut the directory at its second byte.
-    ProgramDir p = PrepareProgram(CurrentTestName() + "_表ソ", "LUMVAN32.EXE", {"slate.col"});
-    SetDesktopColors(StartingColors());
-    Program run = StartWith(p, p.dir + "slate.col");
-    EXPECT_EQ(0, WaitExit(run));
-    EXPECT_EQ(ColorsOfFile(p.dir + "slate.col"), ReadDesktopColors());
-}
-
-}  // namespace

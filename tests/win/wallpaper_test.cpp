@@ -1,105 +1,48 @@
-// The wallpaper in force, read from win.ini "Desktop", and applying one.
+// The wallpaper in force saved with the colors, and the messages of one that cannot be set.
 #include "../../colors/apply.h"
-#include "../../colors/wallpaper.h"
-#include "win_fixture.h"
+#include "../../commands/saveas.h"
+#include "../../commands/savestate.h"
+#include "script.h"
 
-namespace {
-
-TEST(Wallpaper, CurrentWallpaperFromTheDesktopSettings) {
-    const struct {
-        const char *value;  // null: no key
-        const char *tile;   // null: no key
-        bool inForce;
-        const char *name;
-        int tileValue;
-    } cases[] = {
-        {"C:\\WIN\\CLOUDS.BMP", "1", true, "CLOUDS.BMP", 1},
-        {"D:CLOUDS.BMP", nullptr, true, "CLOUDS.BMP", 0},
-        {"CLOUDS.BMP", "2", true, "CLOUDS.BMP", 2},
-        {"C:\\WIN\\", "0", true, "", 0},
-        {"(None)", "1", false, nullptr, 0},
-        {"(NONE)", "1", false, nullptr, 0},
-        {"(なし)", "1", false, nullptr, 0},
-        {"", "1", false, nullptr, 0},
-        {nullptr, "1", false, nullptr, 0},
-    };
+// Saved with the wallpaper in force: its file name, whatever directory or drive the setting names, and its tile flag;
+// nothing for "(none)".
+TEST(Wallpaper, SavedWithTheColors) {
+    std::string path = FreshDir() + "papered.col";
+    struct { const char *value, *section; } cases[] = {
+        {"D:\\WIN\\CLOUDS.BMP", "[WallPaper]\r\nWallpaper= CLOUDS.BMP\r\nTileWallpaper= 2\r\n"},
+        {"(NONE)", "ButtonText= "}};
+    SetProfile("Desktop", "TileWallpaper", "2");
     for (const auto &c : cases) {
-        WriteProfileStringA("Desktop", "Wallpaper", c.value);
-        WriteProfileStringA("Desktop", "TileWallpaper", c.tile);
-        char name[260] = "untouched";
-        int32_t tile = -7;
-        const char *label = c.value ? c.value : "(no key)";
-        EXPECT_EQ(c.inForce, ReadCurrentWallpaper(name, sizeof name, &tile)) << label;
-        EXPECT_STREQ(c.inForce ? c.name : "untouched", name) << label;
-        EXPECT_EQ(c.inForce ? c.tileValue : -7, tile) << label;
+        SetProfile("Desktop", "Wallpaper", c.value);
+        g_saveState.fileName = SetBlockText(g_saveState.fileName, path.c_str());
+        g_saveState.withWallpaper = true;
+        SaveCurrentColors();
+        std::string text = ReadBytes(path);
+        EXPECT_NE(text.npos, text.find(c.section, text.size() - 60)) << c.value << "\n" << text;
     }
+    ResetSaveState();
 }
 
-TEST(Wallpaper, ShiftJisNameStaysWhole) {
-    if (!JapaneseCodePage()) GTEST_SKIP() << "needs code page 932";
-    WriteProfileStringA("Desktop", "Wallpaper", "C:\\WIN\\表紙.BMP");
-    char name[260];
-    int32_t tile;
-    ASSERT_TRUE(ReadCurrentWallpaper(name, sizeof name, &tile));
-    EXPECT_STREQ("表紙.BMP", name);
-}
-
-TEST(Wallpaper, MissingBitmapIsReportedAndNothingWritten) {
-    UseEdition(2);
-    WriteProfileStringA("Desktop", "TileWallpaper", "5");
-    ScriptBoxes();
-    ApplyWallpaper(nullptr, "no-such-wallpaper.bmp", 1);
-    ASSERT_EQ(1u, ShownBoxes().size());
-    EXPECT_EQ("Wall Paper File no-such-wallpaper.bmp not Found", ShownBoxes()[0].text);
-    EXPECT_EQ((UINT)(MB_OK | MB_ICONERROR), ShownBoxes()[0].type);
-    EXPECT_EQ(5, (int)GetProfileIntA("Desktop", "TileWallpaper", -1));
-}
-
-// Applying a file's wallpaper from the list: each wallpaper message is the
-// panel's, the name too long to be a file's included.
-TEST(Wallpaper, FileWallpaperMessagesBelongToTheOwner) {
-    std::string dir = TestDir(CurrentTestName());
-    const struct {
-        const char *label;
-        std::string name;
-        std::string shown;
-    } cases[] = {
-        {"missing bitmap", "no-such.bmp", "no-such.bmp"},
-        {"name longer than a wallpaper's", std::string(300, 'w'), std::string(259, 'w')},
-    };
+// From the list, every wallpaper message is the panel's, a name too long to be a file's included; nothing is written.
+TEST(Wallpaper, MissingOnesAreToldToTheOwner) {
+    std::string path = FreshDir() + "paper.col";
     HWND owner = CreateWindowA("STATIC", "owner", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_TRUE(owner);
-    UseEdition(2);
+    struct { Edition edition; std::string name, told; } cases[] = {
+        {kEditionEnglish, "gone.bmp", "Wall Paper File gone.bmp not Found"},
+        {kEditionEnglish, std::string(300, 'w'), "Wall Paper File " + std::string(259, 'w') + " not Found"},
+        {kEditionSibling, "gone.bmp", "壁紙ファイル gone.bmp が見つかりません。"}};
     for (const auto &c : cases) {
-        std::string path = dir + "paper.col";
-        WriteFileBytes(path, "[WindowsSystemColors]\r\n[ListOfColors]\r\n[WallPaper]\r\nWallpaper= " + c.name + "\r\n");
+        if (!kEditions[c.edition].english && GetACP() != 932) break;
+        WriteBytes(path, "[WindowsSystemColors]\r\n[ListOfColors]\r\n[WallPaper]\r\nWallpaper= " + c.name +
+                             "\r\nTileWallpaper= 1");
+        SetProfile("Desktop", "TileWallpaper", "5");
+        UseEdition(c.edition);
         ScriptBoxes();
-        ApplyColorSetFile(owner, path.c_str(), kFromList);
-        ASSERT_EQ(1u, ShownBoxes().size()) << c.label;
-        EXPECT_EQ("Wall Paper File " + c.shown + " not Found", ShownBoxes()[0].text) << c.label;
-        EXPECT_EQ(owner, ShownBoxes()[0].owner) << c.label;
+        EXPECT_EQ(1, ApplyColorSetFile(owner, path.c_str(), kFromList));
+        EXPECT_EQ(std::vector<std::string>{c.told}, ShownTexts());
+        EXPECT_EQ(owner, g_shown[0].owner);
+        EXPECT_EQ((UINT)(MB_OK | MB_ICONERROR), g_shown[0].type);
+        EXPECT_EQ("5", Profile("Desktop", "TileWallpaper")) << "nothing is written";
     }
     DestroyWindow(owner);
 }
-
-TEST(Wallpaper, BitmapInTheWindowsDirectoryIsFoundAndTheTileFlagKept) {
-    char windows[MAX_PATH];
-    GetWindowsDirectoryA(windows, sizeof windows);
-    std::string bmp = std::string(windows) + "\\lvwintest.bmp";
-    // A 1x1 24-bit bitmap.
-    static const unsigned char kBitmap[] = {
-        'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 24, 0,
-        0,   0,   0,  0, 0, 0, 4, 0, 0, 0, 0,  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 255, 0, 0, 0};
-    ASSERT_TRUE(WriteFileBytes(bmp, std::string((const char *)kBitmap, sizeof kBitmap)));
-    UseEdition(2);
-    ScriptBoxes();
-    ApplyWallpaper(nullptr, "lvwintest.bmp", 2);
-    EXPECT_TRUE(ShownBoxes().empty());
-    EXPECT_EQ(2, (int)GetProfileIntA("Desktop", "TileWallpaper", -1));
-    char path[MAX_PATH] = "";
-    SystemParametersInfoA(SPI_GETDESKWALLPAPER, sizeof path, path, 0);
-    EXPECT_NE(nullptr, strstr(path, "lvwintest.bmp")) << path;
-    DeleteFileA(bmp.c_str());
-}
-
-}  // namespace

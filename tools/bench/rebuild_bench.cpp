@@ -29,7 +29,7 @@
 #include "core/colorset.h"
 #include "core/scheme_codec.h"
 #include "resources/resource.h"
-#include "tests/e2e/driver.h"
+#include "tests/driver/driver.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ std::string FileName(int n) {
 // A program directory: a copy of the program and count color-set files
 // with titles of varying length in all three editions.
 bool MakeProgramDir(const std::string &dir, int count) {
-    if (!CopyInto(DriverDir() + "LUMVAN32.EXE", dir + "LUMVAN32.EXE")) {
+    if (!CopyFileA((DriverDir() + "LUMVAN32.EXE").c_str(), (dir + "LUMVAN32.EXE").c_str(), FALSE)) {
         printf("cannot copy %sLUMVAN32.EXE\n", DriverDir().c_str());
         return false;
     }
@@ -153,7 +153,7 @@ Running StartProgram(const std::string &dir) {
     Running r;
     std::string exe = dir + "LUMVAN32.EXE";
     r.program = Start(exe, "\"" + exe + "\"", dir);
-    r.main = WaitWindow(r.program, "LUMVAN32", 300000);
+    r.main = WaitWindow(r.program, "LUMVAN32", nullptr, 300000);
     if (r.main) {
         r.panel = FindWindowExA(r.main, nullptr, "#32770", nullptr);
         r.list = r.panel ? GetDlgItem(r.panel, IDC_SCHEME_LIST) : nullptr;
@@ -163,7 +163,7 @@ Running StartProgram(const std::string &dir) {
 
 void StopProgram(Running &r) {
     if (r.main) PostMessageA(r.main, WM_COMMAND, MAKEWPARAM(IDM_EXIT, 0), 0);
-    if (WaitExit(r.program, 20000) < 0) Kill(r.program);
+    WaitExit(r.program, 20000);
 }
 
 // False when the program did not answer in time (a message box waiting for
@@ -348,7 +348,7 @@ bool MeasureResources(int cycles) {
     printf("%d cycles in %.1f s (%.1f ms each); list: %d entries (expected %d)\n", warmUp + cycles, seconds,
            seconds * 1e3 / (warmUp + cycles), entries, files + kSchemeCount);
     // The colors as a new process sees them: those of the files.
-    std::vector<unsigned> seen = ReadDesktopColors();
+    std::vector<unsigned> seen = DesktopColors();
     ColorSet expected = BenchColors();
     int nearest = 0;
     for (int i = 0; i < kElementCount && i < (int)seen.size(); i++)
@@ -399,7 +399,7 @@ int main(int argc, char **argv) {
     std::string savedSchemes = ReadSection("COLOR SCHEMES", "control.ini");
     char savedAssociation[260];
     GetProfileStringA("extensions", "col", "", savedAssociation, sizeof savedAssociation);
-    std::vector<unsigned> savedColors = ReadDesktopColors();
+    std::vector<unsigned> savedColors = DesktopColors();
     WriteSection("COLOR SCHEMES", SchemeSection(), "control.ini");
     WriteProfileStringA("extensions", "col", "LUMVAN32.exe ^.col");
 

@@ -1,0 +1,64 @@
+#include "app.h"
+
+int main(int argc, char **argv) { return testing::InitGoogleTest(&argc, argv), RUN_ALL_TESTS(); }
+
+ProgramDir PrepareProgram(const std::string &exeName, const std::vector<std::string> &samples,
+                          const std::string &suffix) {
+    ProgramDir p = {FreshDir(suffix), ""};
+    EXPECT_TRUE(CopyFileA((DriverDir() + "LUMVAN32.EXE").c_str(), (p.exe = p.dir + exeName).c_str(), FALSE)) << p.exe;
+    for (const std::string &s : samples)
+        CopyFileA((DriverDir() + "..\\..\\samples\\" + s).c_str(), (p.dir + s).c_str(), FALSE);
+    SetProfile("extensions", "col", (exeName.substr(0, exeName.find_last_of('.')) + ".exe ^.col").c_str());
+    return p;
+}
+
+App StartApp(const ProgramDir &p) {
+    App app = {Start(p.exe, "\"" + p.exe + "\"", p.dir), nullptr, nullptr};
+    std::string name = p.exe.substr(p.exe.find_last_of('\\') + 1);  // the class: the base name, cut to 15 bytes
+    app.main = WaitWindow(app.program, name.substr(0, std::min(name.find_last_of('.'), (size_t)15)).c_str());
+    app.list = GetDlgItem(FindWindowExA(app.main, nullptr, "#32770", nullptr), IDC_SCHEME_LIST);
+    return Settle(app.main), app;
+}
+
+int ExitApp(App &app) { return PostCommand(app.main, IDM_EXIT), WaitExit(app.program); }
+
+HWND OpenDialog(const App &app, int command, const char *caption) {
+    return PostCommand(app.main, command), WaitWindow(app.program, "#32770", caption);
+}
+
+static int IndexOf(HWND list, const std::string &entry) {
+    std::vector<std::string> e = ListEntries(list);
+    auto at = std::find(e.begin(), e.end(), entry);
+    return at == e.end() ? -1 : (int)(at - e.begin());
+}
+
+bool Listed(const App &app, const std::string &entry) { return IndexOf(app.list, entry) >= 0; }
+void Select(HWND list, const std::string &entry) { SendMessageW(list, LB_SETCURSEL, IndexOf(list, entry), 0); }
+
+void AnswerBoxes(const App &app, const Boxes &boxes) {
+    for (const auto &b : boxes) {
+        Box box = WaitBox(app.program, 20000);
+        EXPECT_EQ(b.first, box.text);
+        Answer(box, b.second);
+    }
+    Settle(app.main);
+}
+
+void Choose(const App &app, int command, const std::string &entry, const Boxes &boxes) {
+    if (!entry.empty()) Select(app.list, entry);
+    PostCommand(app.main, command), AnswerBoxes(app, boxes);
+}
+
+std::string Scheme(const char *name) { return Profile("COLOR SCHEMES", name, "control.ini"); }
+void SetScheme(const char *name, const char *line) { SetProfile("COLOR SCHEMES", name, line, "control.ini"); }
+
+std::vector<unsigned> StartingColors(const std::vector<std::pair<int, unsigned>> &changes) {
+    std::vector<unsigned> c;
+    for (unsigned i = 0; i < 19; i++) c.push_back(0x00302010u + i * 0x000A0B07u);
+    for (const auto &change : changes) c[change.first] = change.second;
+    return c;
+}
+
+std::string ColFile(const std::string &english, const std::string &lines) {
+    return "[WindowsSystemColors] VER01.00\r\n[ENGLISH]\r\n" + english + "\r\n[ListOfColors]\r\n" + lines;
+}

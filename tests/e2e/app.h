@@ -1,0 +1,35 @@
+// What the end-to-end tests share: the program in a directory of its own, started windowed, its list and boxes.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "../../resources/resource.h"
+#include "../driver/driver.h"
+
+struct ProgramDir { std::string dir, exe; };
+// A fresh directory holding the program under exeName and the samples named, with the .col association set for it: no
+// first-run question.
+ProgramDir PrepareProgram(const std::string &exeName = "LUMVAN32.EXE", const std::vector<std::string> &samples = {},
+                          const std::string &suffix = "");
+
+struct App { Program program; HWND main, list; };  // the main window and its scheme list
+App StartApp(const ProgramDir &p);  // without argument, once the start-up is done
+int ExitApp(App &app);              // from the menu; the exit code
+HWND OpenDialog(const App &app, int command, const char *caption);
+bool Listed(const App &app, const std::string &entry);
+void Select(HWND list, const std::string &entry);
+// The boxes expected in turn: each one's text, then the button that answers it.
+using Boxes = std::vector<std::pair<std::string, int>>;
+void AnswerBoxes(const App &app, const Boxes &boxes);
+// Selects the entry (when given), chooses the command, then answers the boxes.
+void Choose(const App &app, int command, const std::string &entry, const Boxes &boxes);
+std::string Scheme(const char *name);  // of control.ini
+void SetScheme(const char *name, const char *line);
+
+// A neutral palette to start from, with some elements changed.
+std::vector<unsigned> StartingColors(const std::vector<std::pair<int, unsigned>> &changes = {});
+// A current-form file with an English title and these color lines (and what follows them).
+std::string ColFile(const std::string &english, const std::string &lines);

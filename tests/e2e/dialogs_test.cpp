@@ -1,0 +1,59 @@
+// The Save As and Add roads through the running program.
+#include "app.h"
+
+static std::string Field(HWND dialog, int id) { return TextOf(GetDlgItem(dialog, id)); }
+
+// Saves the colors on screen under a typed name and title; a relative directory is applied once, so that the next
+// proposal saves the same file, after the replace question.
+TEST(SaveAs, SavesTheScreensColorsAndProposesThemAgain) {
+    ProgramDir p = PrepareProgram();
+    CreateDirectoryA((p.dir + "sub").c_str(), nullptr), CreateDirectoryA((p.dir + "sub\\sub").c_str(), nullptr);
+    SetDesktopColors(StartingColors());
+    App app = StartApp(p);
+    for (std::string title : {"First", "Again"}) {
+        HWND dialog = OpenDialog(app, IDM_SAVEAS, "Save New Data");
+        std::string proposed = Field(dialog, IDC_FILENAME), first = title == "First" ? "" : p.dir + "sub\\first.col";
+        EXPECT_EQ(0, lstrcmpiA(first.c_str(), proposed.c_str())) << proposed;
+        if (first.empty()) SetTextOf(GetDlgItem(dialog, IDC_FILENAME), "sub\\first");
+        SetTextOf(GetDlgItem(dialog, IDC_TITLE_ENGLISH), title);
+        PostCommand(dialog, IDOK);
+        if (!first.empty()) AnswerBoxes(app, {{proposed + " is already exit. Shall I replace the file?", IDYES}});
+        ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+        Settle(app.main);
+        std::string head = ColFile(title, "Scrollbar= 16 32 48\r\n");
+        EXPECT_EQ(head, ReadBytes(p.dir + "sub\\first.col").substr(0, head.size()));
+    }
+    EXPECT_EQ(0, CountFiles(p.dir + "sub\\sub\\*.col"));
+    EXPECT_EQ(0, ExitApp(app));
+}
+
+// The chooser: a directory's pattern, its listing on a double click (the focus staying in the list), a file chosen,
+// imported and listed.
+static void ImportFromDirectory(const char *caption, const std::string &name) {
+    ProgramDir p = PrepareProgram();
+    std::string dir = p.dir + name + "\\";
+    CreateDirectoryA(dir.c_str(), nullptr);
+    WriteBytes(dir + "inner.col", ColFile("Inner", "Window= 1 2 3\r\n"));
+    App app = StartApp(p);
+    HWND dialog = OpenDialog(app, IDM_ADD, caption), list = GetDlgItem(dialog, IDC_ADD_LIST);
+    DWORD_PTR sent;
+    SendMessageTimeoutA(dialog, WM_NEXTDLGCTL, (WPARAM)list, TRUE, SMTO_NORMAL, 5000, &sent);
+    EXPECT_EQ("*.col", Field(dialog, IDC_FILENAME));
+    Select(list, "[" + name + "]");
+    Notify(dialog, IDC_ADD_LIST, LBN_SELCHANGE);
+    EXPECT_EQ(name + "\\*.col", Field(dialog, IDC_FILENAME));
+    Notify(dialog, IDC_ADD_LIST, LBN_DBLCLK);
+    EXPECT_EQ(0, lstrcmpiA((p.dir + name).c_str(), Field(dialog, IDC_ADD_DIRTEXT).c_str()));
+    EXPECT_EQ(list, FocusOf(dialog)) << "the focus stays in the list";
+    Select(list, "inner.col");
+    Notify(dialog, IDC_ADD_LIST, LBN_SELCHANGE);
+    PostCommand(dialog, IDOK);
+    EXPECT_TRUE(WaitFor([&] { return Listed(app, "(inner.col)\tInner"); }));
+    EXPECT_EQ(ReadBytes(dir + "inner.col"), ReadBytes(p.dir + "inner.col"));
+    EXPECT_EQ(0, ExitApp(app));
+}
+
+TEST(Add, ChoosesAFileInADirectoryAndImportsIt) { ImportFromDirectory("Add File", "sub"); }
+
+// ソ ends in the byte of '\': the directory is never cut inside it.
+TEST(AddJapanese, ChoosesAFileInADirectoryAndImportsIt) { ImportFromDirectory("データの追加", "表ソ"); }

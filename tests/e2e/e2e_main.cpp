@@ -1,7 +1,0 @@
-// The end-to-end driver's main: GoogleTest over real runs of the program.
-#include <gtest/gtest.h>
-
-int main(int argc, char **argv) {
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

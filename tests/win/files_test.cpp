@@ -1,0 +1,65 @@
+// Saving and importing never lose a file: whatever step fails, the old file stays whole, no temporary file is left, and
+// the user is told.
+#include <stdlib.h>
+
+#include "../../colors/colfile.h"
+#include "../../commands/add.h"
+#include "script.h"
+
+// A file held open without sharing can be neither read nor replaced.
+static HANDLE Hold(const std::string &p) { return CreateFileA(p.c_str(), GENERIC_READ, 0, 0, OPEN_EXISTING, 0, 0); }
+
+TEST(Files, FailedSaveKeepsTheOldFile) {
+    std::string dir = FreshDir(), full = getenv("LV_FULL_DRIVE") ? getenv("LV_FULL_DRIVE") : "";  // a tiny disk
+    struct { std::string folder, wallpaper; bool held; } cases[] = {  // a wallpaper name of 118 bytes fits its line
+        {dir, "", true}, {dir, std::string(119, 'w'), false}, {dir + "none\\", "", false}, {full, "w.bmp", false}};
+    UseEdition(kEditionEnglish);
+    for (const auto &c : cases) {
+        std::string path = c.folder + "kept.col";
+        if (c.folder.empty()) continue;
+        WriteBytes(path, "old");
+        HANDLE fill = c.folder == full ? CreateFileA((full + "f").c_str(), GENERIC_WRITE, 0, 0, CREATE_ALWAYS, 0, 0)
+                                       : nullptr;
+        for (DWORD size = 4096, n = 0; fill && size; size /= 2)  // full to its last byte
+            while (WriteFile(fill, std::string(size, 'x').data(), size, &n, nullptr) && n == size) continue;
+        HANDLE held = c.held ? Hold(path) : INVALID_HANDLE_VALUE;
+        ScriptBoxes();
+        EXPECT_EQ(0, WriteColorSetFile(GreetingColors, path.c_str(), "a", "b", "c",
+                                       c.wallpaper.empty() ? nullptr : c.wallpaper.c_str(), 1)) << path;
+        CloseHandle(held), CloseHandle(fill);
+        EXPECT_EQ(std::vector<std::string>{"Can't save file: " + path}, ShownTexts());
+        EXPECT_EQ(c.folder == dir + "none\\" ? "<missing>" : "old", ReadBytes(path)) << path;
+        EXPECT_EQ(0, CountFiles(c.folder + "LUM*.TMP")) << path;
+    }
+}
+
+TEST(Files, ImportOutcomes) {
+    std::string dir = FreshDir(), from = FreshDir("_from"), there = dir + "a.col", source = from + "a.col";
+    const std::string kReplace = there + " is already exit. Shall I replace the file?", kCopy = "Can't copy file: ";
+    struct {
+        std::string destination, source;
+        int answer;
+        char held;  // 's' the source, 'd' the destination
+        const char *after;
+        std::vector<std::string> boxes;
+    } cases[] = {
+            {there, source, IDNO, 0, "old", {kReplace}},
+            {there, source, IDYES, 0, "new", {kReplace}},
+            {there, from + "none.col", IDYES, 0, "old", {"Can't find file: " + from + "none.col"}},
+            {there, source, IDYES, 's', "old", {kReplace, kCopy + source}},
+            {dir + "none\\a.col", source, IDYES, 0, "<missing>", {kCopy + source}},  // no temporary file
+            {there, source, IDYES, 'd', "old", {kReplace, "Can't rename from " + dir + "LUM"}}};
+    UseEdition(kEditionEnglish);
+    for (const auto &c : cases) {
+        WriteBytes(there, "old"), WriteBytes(source, "new");
+        ScriptBoxes({c.answer});
+        HANDLE held = c.held ? Hold(c.held == 's' ? source : there) : INVALID_HANDLE_VALUE;
+        EXPECT_EQ(c.after == std::string("new"), ImportFile(c.destination.c_str(), c.source.c_str()) == 1);
+        CloseHandle(held);
+        EXPECT_EQ(c.after, ReadBytes(c.destination)) << c.destination;
+        EXPECT_EQ(0, CountFiles(dir + "LUM*.TMP"));
+        std::vector<std::string> shown = ShownTexts();
+        if (c.held == 'd') shown[1] = shown[1].substr(0, c.boxes[1].size());  // "xxxx.TMP to " the destination follows
+        EXPECT_EQ(c.boxes, shown) << c.destination;
+    }
+}

@@ -1,0 +1,79 @@
+// What the program keeps in win.ini and control.ini, against Wine's real profile files.
+#include "../../app/startup.h"
+#include "../../colors/schemes.h"
+#include "../../commands/fix.h"
+#include "../../commands/install.h"
+#include "../../core/mbtext.h"
+#include "script.h"
+
+// Built from the whole base name; a value too long to be read back whole is never written.
+TEST(Settings, AssociationIsKeptOrWrittenWhole) {
+    const std::string longest(119, 'L');  // its value fills the 129 bytes it is read back into
+    struct { std::string baseName; const char *stored; std::string after; } cases[] = {
+        {"LUMVAN32", "LUMVAN32.exe", "LUMVAN32.exe"}, {longest, "keep.exe ^.col", longest + ".exe ^.col"},
+        {longest + "L", "keep.exe ^.col", "keep.exe ^.col"}};
+    for (const auto &c : cases) {
+        SetProfile("extensions", "col", c.stored);
+        EXPECT_EQ(c.after != c.stored, RegisterColAssociation(c.baseName.c_str()) == 1) << c.baseName;
+        EXPECT_EQ(c.after, Profile("extensions", "col")) << c.baseName;
+    }
+}
+
+TEST(Settings, WorkDirHolds127BytesAndItsBackslash) {
+    std::string dir = FreshDir(), fits = dir + std::string(127 - dir.size(), 'w');
+    struct { std::string current, workDir; } cases[] = {
+        {"C:\\", "C:\\"}, {fits, fits + "\\"}, {fits + "w", "C:\\KEEP\\"}};
+    for (const auto &c : cases) {
+        CreateDirectoryA(c.current.c_str(), nullptr);
+        ASSERT_TRUE(SetCurrentDirectoryA(c.current.c_str())) << c.current;
+        CopyText(g_app.WorkDir, sizeof g_app.WorkDir, "C:\\KEEP\\");
+        EXPECT_EQ(&c != &cases[2], InitWorkDir()) << c.current;
+        EXPECT_EQ(c.workDir, g_app.WorkDir) << c.current;
+    }
+    SetCurrentDirectoryA("C:\\");
+}
+
+// A profile file that cannot be written: a directory stands in its place.
+struct Blocked {
+    std::string path;
+    explicit Blocked(const char *name) : path(std::string("C:\\windows\\") + name) {
+        MoveFileA(path.c_str(), (path + ".saved").c_str()), CreateDirectoryA(path.c_str(), nullptr);
+    }
+    ~Blocked() { RemoveDirectoryA(path.c_str()), MoveFileA((path + ".saved").c_str(), path.c_str()); }
+};
+
+// Fix writes what it can and tells which file it could not write; a scheme that cannot be written is answered No, so
+// that Install all goes on.
+TEST(Settings, FailedWritesAreTold) {
+    struct { Edition edition; const char *blocked; std::string told; const char *current; } cases[] = {
+        {kEditionEnglish, "win.ini", "Can't write the settings into win.ini", ""},
+        {kEditionPrimary, "control.ini", "control.iniに設定を書き込めません。", "Sunset"}};
+    for (const auto &c : cases) {
+        UseEdition(c.edition);
+        SetProfile("CURRENT", "COLOR SCHEMES", "Sunset", "control.ini");
+        ScriptBoxes({IDYES});
+        {
+            Blocked block(c.blocked);
+            FixWithCurrentColorCommand(CommandArgs{nullptr, nullptr, nullptr});
+        }
+        EXPECT_EQ(c.told, ShownTexts().back()) << c.blocked;
+        EXPECT_EQ((UINT)(MB_OK | MB_ICONHAND), g_shown.back().type);
+        EXPECT_EQ(c.current, Profile("CURRENT", "COLOR SCHEMES", "control.ini")) << c.blocked;
+    }
+    Blocked block("control.ini");
+    ScriptBoxes();
+    EXPECT_EQ(IDNO, WriteScheme(GreetingColors, "blocked.col"));
+    EXPECT_EQ(std::vector<std::string>{"control.iniに設定を書き込めません。"}, ShownTexts());
+}
+
+// Names the profile would take for another key, a section or a comment are refused.
+TEST(Settings, SchemeNamesTheProfileCannotHoldAreRefused) {
+    UseEdition(kEditionEnglish);
+    for (const char *name : {"a=b.col", "[x].col", ";c.col"}) {
+        ScriptBoxes();
+        EXPECT_EQ(IDNO, InstallFileEntry((std::string("(") + name + ")\tTitle").c_str())) << name;
+        EXPECT_EQ(std::vector<std::string>{"Can't install this file name into system: " + std::string(name)},
+                  ShownTexts());
+        EXPECT_EQ("", Profile("COLOR SCHEMES", "a", "control.ini") + Profile("x", nullptr, "control.ini")) << name;
+    }
+}
