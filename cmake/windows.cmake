@@ -1,7 +1,14 @@
 # MinGW build: the program, and the Windows-side tests run under Wine.
 enable_language(RC)
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/resources")
-set(LV_STATIC -static -static-libgcc -static-libstdc++)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/resources -I${CMAKE_BINARY_DIR}/generated")
+
+# The version for the resource script, and for scripts/package the name the
+# release archives carry ("2.1-beta-1.0").
+configure_file(${CMAKE_SOURCE_DIR}/resources/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h @ONLY)
+string(REPLACE " " "-" LV_ARCHIVE_VERSION "${LV_VERSION_TEXT}")
+file(WRITE ${CMAKE_BINARY_DIR}/version.txt "${LV_ARCHIVE_VERSION}\n")
+# No link time in the PE header: the same commit builds the same bytes.
+set(LV_STATIC -static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp)
 
 # Everything that calls Win32, layer by layer.
 file(GLOB LV_WIN_SOURCES CONFIGURE_DEPENDS
@@ -40,7 +47,7 @@ if(LV_TESTS)
   file(GLOB LV_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
   add_executable(lv_win_tests ${LV_WIN_TESTS} resources/lumivane.rc)
   target_compile_options(lv_win_tests PRIVATE ${LV_TEST_OPTIONS})
-  target_link_libraries(lv_win_tests PRIVATE lvwin lvdriver)
+  target_link_libraries(lv_win_tests PRIVATE lvwin lvdriver version)
   target_link_options(lv_win_tests PRIVATE ${LV_STATIC})
 
   # End to end: the real program started and driven from another process.
@@ -61,4 +68,12 @@ if(LV_TESTS)
   target_compile_options(lv_rebuild_bench PRIVATE ${LV_WARNINGS})
   target_link_libraries(lv_rebuild_bench PRIVATE lvpure lvdriver psapi)
   target_link_options(lv_rebuild_bench PRIVATE ${LV_STATIC})
+
+  # The pictures of README.md and docs/gallery.md, taken from the running
+  # program in a Wine virtual desktop (scripts/screenshots). A window
+  # program: no console comes up in the pictures.
+  add_executable(lv_shots WIN32 tools/shots/shots.cpp)
+  target_compile_options(lv_shots PRIVATE ${LV_TEST_OPTIONS})
+  target_link_libraries(lv_shots PRIVATE lvpure lvdriver)
+  target_link_options(lv_shots PRIVATE ${LV_STATIC})
 endif()

@@ -5,7 +5,9 @@ int main(int argc, char **argv) { return testing::InitGoogleTest(&argc, argv), R
 ProgramDir PrepareProgram(const std::string &exeName, const std::vector<std::string> &samples,
                           const std::string &suffix) {
     ProgramDir p = {FreshDir(suffix), ""};
-    EXPECT_TRUE(CopyFileA((DriverDir() + "LUMVAN32.EXE").c_str(), (p.exe = p.dir + exeName).c_str(), FALSE)) << p.exe;
+    const char *program = getenv("LV_PROGRAM");  // another build to test, such as the 32-bit one
+    std::string from = program ? program : DriverDir() + "LUMVAN32.EXE";
+    EXPECT_TRUE(CopyFileA(from.c_str(), (p.exe = p.dir + exeName).c_str(), FALSE)) << from;
     for (const std::string &s : samples)
         CopyFileA((DriverDir() + "..\\..\\samples\\" + s).c_str(), (p.dir + s).c_str(), FALSE);
     SetProfile("extensions", "col", (exeName.substr(0, exeName.find_last_of('.')) + ".exe ^.col").c_str());

@@ -1,31 +1,7 @@
-// The Save As and Add roads through the running program.
+// The Add dialog through the running program.
 #include "app.h"
 
 static std::string Field(HWND dialog, int id) { return TextOf(GetDlgItem(dialog, id)); }
-
-// Saves the colors on screen under a typed name and title; a relative directory is applied once, so that the next
-// proposal saves the same file, after the replace question.
-TEST(SaveAs, SavesTheScreensColorsAndProposesThemAgain) {
-    ProgramDir p = PrepareProgram();
-    CreateDirectoryA((p.dir + "sub").c_str(), nullptr), CreateDirectoryA((p.dir + "sub\\sub").c_str(), nullptr);
-    SetDesktopColors(StartingColors());
-    App app = StartApp(p);
-    for (std::string title : {"First", "Again"}) {
-        HWND dialog = OpenDialog(app, IDM_SAVEAS, "Save New Data");
-        std::string proposed = Field(dialog, IDC_FILENAME), first = title == "First" ? "" : p.dir + "sub\\first.col";
-        EXPECT_EQ(0, lstrcmpiA(first.c_str(), proposed.c_str())) << proposed;
-        if (first.empty()) SetTextOf(GetDlgItem(dialog, IDC_FILENAME), "sub\\first");
-        SetTextOf(GetDlgItem(dialog, IDC_TITLE_ENGLISH), title);
-        PostCommand(dialog, IDOK);
-        if (!first.empty()) AnswerBoxes(app, {{proposed + " is already exit. Shall I replace the file?", IDYES}});
-        ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
-        Settle(app.main);
-        std::string head = ColFile(title, "Scrollbar= 16 32 48\r\n");
-        EXPECT_EQ(head, ReadBytes(p.dir + "sub\\first.col").substr(0, head.size()));
-    }
-    EXPECT_EQ(0, CountFiles(p.dir + "sub\\sub\\*.col"));
-    EXPECT_EQ(0, ExitApp(app));
-}
 
 // The chooser: a directory's pattern, its listing on a double click (the focus staying in the list), a file chosen,
 // imported and listed.

@@ -1,6 +1,4 @@
-// Color-set texts: the readers on any bytes into small buffers, and the writer on any titles and names.
-#include <fuzzer/FuzzedDataProvider.h>
-
+// Color-set texts: the readers on any bytes, into small buffers and large ones.
 #include "check.h"
 #include "core/colfile_text.h"
 #include "core/mbtext.h"
@@ -24,26 +22,11 @@ static void ReadAny(const char *text, size_t cap) {
     }
 }
 
-// The writer on any titles and wallpaper name: only a wallpaper name that cannot be written is refused.
-static void Compose(const uint8_t *data, size_t size) {
-    FuzzedDataProvider in(data, size);
-    ColorSet colors;
-    std::string titles[3], paper;
-    for (int i = 0; i < kElementCount; i++) colors.value[i] = in.ConsumeIntegral<int32_t>();
-    for (std::string *s : {&titles[0], &titles[1], &titles[2], &paper}) *s = in.ConsumeRandomLengthString(300).c_str();
-    const bool hasPaper = in.ConsumeBool(), refused = hasPaper && (paper.size() > 118 || strpbrk(&paper[0], "\r\n"));
-    std::string text;
-    Check((ComposeColorSetFile(colors, titles[0].c_str(), titles[1].c_str(), titles[2].c_str(),
-                               hasPaper ? paper.c_str() : nullptr, in.ConsumeIntegral<int32_t>(), &text) ==
-           kComposeNameTooLong) == refused && (!refused || text.empty()), "refused, and nothing composed");
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const std::string text((const char *)data, size);  // the readers take the whole file followed by a NUL
     for (int codePage : {932, 1252}) {
         SetTextCodePage(codePage);
         for (size_t cap : {(size_t)1 + size % 24, (size_t)kFullPathCap}) ReadAny(text.c_str(), cap);
-        Compose(data, size);
     }
     return 0;
 }

@@ -1,5 +1,5 @@
-// Color-set files (the text the program writes; reading title, colors and wallpaper), the control panel's scheme line,
-// and comparing color sets.
+// Color-set files (the text the program writes; reading title, colors and wallpaper) and the control panel's scheme
+// line.
 #include <stdio.h>
 
 #include "core/colfile_text.h"
@@ -134,14 +134,4 @@ TEST_F(ShiftJisTest, IsStorableSchemeName) {
         {"a=b.col", false}, {"[x].col", false}, {"[i.col", false}, {";c.col", false}, {" e.col", false},
         {"f.col ", false}, {"\tg.col", false}, {"h.col\t", false}, {"", false}};
     for (const auto &c : cases) EXPECT_EQ(c.storable, IsStorableSchemeName(c.name)) << "\"" << c.name << "\"";
-}
-
-TEST(ColorSet, Match) {
-    struct { int i, a, j, b, match; } cases[] = {  // a.value[i] and b.value[j] of two sets equal but for them
-        {18, 5, 18, 6, 0}, {0, -1, 0, 6, 1}, {0, 6, 0, -1, 1}, {7, -1, 8, 99, 0}, {3, 1, 3, 0x01000001, 0}};
-    for (const auto &c : cases) {
-        ColorSet a = Desktop(), b = Desktop();
-        a.value[c.i] = c.a, b.value[c.j] = c.b;
-        EXPECT_EQ(c.match, ColorsMatch(a, b)) << c.i << ": " << c.a << ", " << c.j << ": " << c.b;
-    }
 }

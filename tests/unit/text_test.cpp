@@ -101,16 +101,6 @@ TEST_F(ShiftJisTest, SplitTypedPattern) {
     }
 }
 
-TEST_F(ShiftJisTest, AdoptFilterExtension) {
-    struct { const char *filter, *defaultExt; } cases[] = {{"*.txt", ".txt"}, {"*.*", "kept .x"}, {"*.c?l", "kept .x"},
-        {"*", "kept .x"}, {"a.b.表", ".b.表"}, {"*.123456", ".123456"}, {"*.1234567", "kept .x"}};
-    for (const auto &c : cases) {
-        char ext[8] = ".x";
-        EXPECT_EQ(c.defaultExt, AdoptFilterExtension(c.filter, ext, sizeof ext) ? ext : "kept " + std::string(ext))
-            << c.filter;
-    }
-}
-
 TEST(Edition, ChooseEditionAndAssociation) {
     struct { unsigned charset; const char *baseName; Edition edition; } cases[] = {
         {128, "LUMVAN32", kEditionPrimary}, {128, "lumVan32", kEditionPrimary}, {128, "LUMVAN32A", kEditionSibling},

@@ -1,0 +1,26 @@
+// What Explorer shows of the program: its version resource read back with the version API, in Japanese and in
+// English, agreeing with every edition's About text.
+#include "../../resources/resource.h"
+#include "script.h"
+
+TEST(Resources, VersionAgreesWithTheAboutTexts) {
+    const std::string exe = DriverDir() + "LUMVAN32.EXE";
+    std::vector<char> info(GetFileVersionInfoSizeA(exe.c_str(), nullptr));
+    ASSERT_TRUE(!info.empty() && GetFileVersionInfoA(exe.c_str(), 0, (DWORD)info.size(), info.data())) << exe;
+    auto value = [&](const std::string &block, const char *key) {
+        char *text = nullptr;
+        UINT length = 0;
+        std::string path = "\\StringFileInfo\\" + block + "\\" + key;
+        return VerQueryValueA(info.data(), path.c_str(), (void **)&text, &length) && text ? std::string(text) : "-";
+    };
+    const int lines[] = {IDS_ABOUT_PRIMARY_2, IDS_ABOUT_SIBLING_2, IDS_ABOUT_ENGLISH_2};  // each ends in the version
+    char about[3][128];
+    for (int i = 0; i < 3; i++) LoadStringA(nullptr, lines[i], about[i], sizeof about[i]);
+    for (const char *block : {"041103A4", "040904E4"}) {  // Japanese in code page 932, English in 1252
+        const std::string version = value(block, "FileVersion");
+        EXPECT_EQ("Lumivane|LUMVAN32.EXE|" + version, value(block, "ProductName") + "|" +
+                  value(block, "OriginalFilename") + "|" + value(block, "ProductVersion")) << block;
+        for (const std::string text : about)
+            EXPECT_EQ(" " + version, text.substr(text.size() - std::min(text.size(), version.size() + 1))) << text;
+    }
+}
