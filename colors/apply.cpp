@@ -4,19 +4,26 @@
 
 #include "../core/capacity.h"
 #include "../core/colfile_text.h"
+#include "../core/theme_text.h"
 #include "../platform/win32.h"
 #include "../resources/msgbox.h"
 #include "../state/appstate.h"
 #include "colfile.h"
 #include "syscolors.h"
+#include "theme.h"
 #include "wallpaper.h"
 
 // The wallpaper section of the text, if it names a file. A name too long
 // to be a file's is reported as a wallpaper that is not found: a cut one
-// would name another file.
+// would name another file. A theme's wallpaper is applied when its file is
+// there (themes name files of the systems they were made on).
 static void ApplyWallpaperOfText(HWND owner, const char *text) {
     char name[kFullPathCap];
     int32_t tile = 0;
+    if (IsThemeText(text)) {
+        if (ThemeWallpaper(text, name, sizeof name, &tile)) ApplyWallpaper(owner, name, tile);
+        return;
+    }
     if (WallpaperFromText(text, name, sizeof name, &tile) == kWallpaperNameTooLong) {
         ShowMessage(owner, kMsgWallpaperMissing, name, MB_OK | MB_ICONHAND);
         return;
@@ -33,8 +40,9 @@ int ApplyColorSetFile(HWND owner, const char *path, ApplyRoad road) {
     }
     char title[kPathCap];
     ColorSet colors;
-    int applied = (road != kFromCommandLine || TitleFromText(file.text, g_app.edition, title, sizeof title)) &&
-                  ColorsOfColorSetText(file.text, &colors);
+    int applied = (road != kFromCommandLine || TitleFromText(file.text, g_app.edition, title, sizeof title) ||
+                   IsThemeText(file.text)) &&
+                  ColorsOfColorSetText(file.text, path, &colors);
     ShowArrowCursor();
     if (applied) {
         ApplyColors(colors);

@@ -1,5 +1,5 @@
-// The one road from a color-set file to the desktop: the file is read once,
-// its colors applied, then its wallpaper.
+// The one road from a color-set file, or a theme, to the desktop: the file
+// is read once, its colors applied, then its wallpaper.
 #pragma once
 #include <windows.h>
 

@@ -5,10 +5,13 @@
 #include "../core/capacity.h"
 #include "../core/colfile_text.h"
 #include "../core/mbtext.h"
+#include "../core/theme_text.h"
+#include "../platform/textcode.h"
 #include "../platform/win32.h"
 #include "../resources/msgbox.h"
 #include "../state/appstate.h"
 #include "syscolors.h"
+#include "theme.h"
 
 int WriteColorSetFile(const ColorSet &colors, const char *path, const char *primary, const char *sibling,
                       const char *english, const char *wallpaper, int32_t tile) {
@@ -27,7 +30,12 @@ int WriteColorSetFile(const ColorSet &colors, const char *path, const char *prim
 bool LoadColorSetText(const char *path, FileText *file, MessageKey openFailure) {
     switch (LoadWholeFile(path, file)) {
     case kFileRead:
-        return true;
+        // A color-set file is read as it is; any other may be a theme in
+        // UTF-8 or UTF-16.
+        if (DetectColorSetForm(file->text) != kFormNeither || ConvertToCodePage(file)) return true;
+        FreeFileText(file);
+        ShowOutOfMemory();
+        return false;
     case kFileNoMemory:
         ShowOutOfMemory();
         return false;
@@ -38,7 +46,8 @@ bool LoadColorSetText(const char *path, FileText *file, MessageKey openFailure) 
     return false;
 }
 
-int ColorsOfColorSetText(const char *text, ColorSet *set) {
+int ColorsOfColorSetText(const char *text, const char *path, ColorSet *set) {
+    if (IsThemeText(text)) return ThemeColors(text, path, set);
     ColorSet current;
     CaptureColors(&current);
     int badLines = 0;
@@ -61,6 +70,10 @@ int ReadColorSetTitle(const char *path, char *title, size_t cap) {
     FileText file;
     if (!LoadColorSetText(path, &file, kMsgOpenFailed)) return 0;
     int result = TitleFromText(file.text, g_app.edition, title, cap);
+    if (!result && IsThemeText(file.text)) {
+        ThemeTitle(file.text, path, title, cap);
+        result = 1;
+    }
     FreeFileText(&file);
     return result;
 }
@@ -68,7 +81,7 @@ int ReadColorSetTitle(const char *path, char *title, size_t cap) {
 int ReadColorSetColors(ColorSet *set, const char *path) {
     ShowWaitCursor();
     FileText file;
-    int result = LoadColorSetText(path, &file, kMsgInternalNotFound) && ColorsOfColorSetText(file.text, set);
+    int result = LoadColorSetText(path, &file, kMsgInternalNotFound) && ColorsOfColorSetText(file.text, path, set);
     FreeFileText(&file);
     ShowArrowCursor();
     return result;

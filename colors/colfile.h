@@ -14,14 +14,17 @@
 int WriteColorSetFile(const ColorSet &colors, const char *path, const char *primary, const char *sibling,
                       const char *english, const char *wallpaper, int32_t tile);
 
-// Loads a color-set file whole. On failure it shows the out-of-memory box,
-// or the message openFailure with the path, and gives false.
+// Loads a color-set file whole; any other file in UTF-8 or UTF-16 comes in
+// the system code page. On failure it shows the out-of-memory box, or the
+// message openFailure with the path, and gives false.
 bool LoadColorSetText(const char *path, FileText *file, MessageKey openFailure);
-// The colors of a loaded text over the desktop's current ones, showing the
-// reader's messages: 0 when the text holds no colors to use.
-int ColorsOfColorSetText(const char *text, ColorSet *set);
+// The colors of a loaded text (a color-set file's, or a theme's) over the
+// desktop's current ones, showing the reader's messages: 0 when the text
+// holds no colors to use.
+int ColorsOfColorSetText(const char *text, const char *path, ColorSet *set);
 
-// 1 and the title for the running edition when path is a color-set file.
+// 1 and the title for the running edition when path is a color-set file,
+// or a theme (its name in every edition).
 int ReadColorSetTitle(const char *path, char *title, size_t cap);
 // 1 when set holds the file's colors over the desktop's current ones.
 int ReadColorSetColors(ColorSet *set, const char *path);

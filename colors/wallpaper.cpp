@@ -10,14 +10,20 @@
 #include "../platform/win32.h"
 #include "../resources/msgbox.h"
 
-bool ReadCurrentWallpaper(char *name, size_t cap, int32_t *tile) {
+bool ReadCurrentWallpaperPath(char *path, size_t cap, int32_t *tile) {
     char value[kLineCap];
     ReadProfileText("Desktop", "Wallpaper", "", value, sizeof value);
     if (lstrcmpiA(value, kWallpaperNoneJapanese) == 0 || lstrcmpiA(value, kWallpaperNoneEnglish) == 0 ||
-        value[0] == '\0')
+        value[0] == '\0' || !CopyText(path, cap, value))
         return false;
-    CopyTextCut(name, cap, WallpaperNamePart(value));
     *tile = ReadProfileInt("Desktop", "TileWallpaper", 0);
+    return true;
+}
+
+bool ReadCurrentWallpaper(char *name, size_t cap, int32_t *tile) {
+    char value[kLineCap];
+    if (!ReadCurrentWallpaperPath(value, sizeof value, tile)) return false;
+    CopyTextCut(name, cap, WallpaperNamePart(value));
     return true;
 }
 

@@ -7,6 +7,8 @@
 // True, with the file name (no directory) and the tile flag, when a
 // wallpaper is in force; false, writing neither, when none is.
 bool ReadCurrentWallpaper(char *name, size_t cap, int32_t *tile);
+// The same with the setting's whole path; false too when it does not fit.
+bool ReadCurrentWallpaperPath(char *path, size_t cap, int32_t *tile);
 // Finds the bitmap (from the program's directory first), records the tile
 // flag, sets the wallpaper and repaints. A missing file is reported in a box
 // owned by owner.

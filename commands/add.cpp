@@ -2,10 +2,15 @@
 
 #include <string.h>
 
+#include "../colors/colfile.h"
+#include "../colors/theme.h"
 #include "../core/capacity.h"
+#include "../core/colfile_text.h"
 #include "../core/mbtext.h"
 #include "../core/savename.h"
+#include "../core/theme_text.h"
 #include "../platform/files.h"
+#include "../platform/textcode.h"
 #include "../resources/msgbox.h"
 #include "../resources/resource.h"
 #include "../state/appstate.h"
@@ -191,16 +196,48 @@ int ImportFile(const char *destination, const char *source) {
     return 0;
 }
 
+// A theme comes in as a complete color-set file named after it, beside the
+// program: its name as every title, its colors over the desktop's current
+// ones, and its wallpaper when that file is there. -1 when source is no
+// theme (or cannot be read: the copy then tells).
+static int ImportTheme(const char *source, const char *programDir) {
+    FileText file;
+    if (LoadWholeFile(source, &file) != kFileRead) return -1;
+    int done = -1;
+    if (DetectColorSetForm(file.text) == kFormNeither && ConvertToCodePage(&file) && IsThemeText(file.text)) {
+        done = 0;
+        char base[kFullPathCap], destination[kFullPathCap], title[kPathCap], wallpaper[kFullPathCap];
+        int32_t tile = 0;
+        ColorSet colors;
+        if (!ThemeBaseName(source, base, sizeof base) || !CopyText(destination, sizeof destination, programDir) ||
+            !AppendText(destination, sizeof destination, base) ||
+            !AppendText(destination, sizeof destination, ".col")) {
+            ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
+        } else if (ThemeColors(file.text, source, &colors) &&
+                   (!FileExists(destination) ||
+                    ShowMessage(g_app.MainWindow, kMsgReplace, destination, MB_YESNO | MB_ICONQUESTION) == IDYES)) {
+            ThemeTitle(file.text, source, title, sizeof title);
+            bool paper = ThemeWallpaper(file.text, wallpaper, sizeof wallpaper, &tile) &&
+                         strlen(wallpaper) <= kMaxWallpaperNameBytes;
+            done = WriteColorSetFile(colors, destination, title, title, title, paper ? wallpaper : nullptr, tile);
+        }
+    }
+    FreeFileText(&file);
+    return done;
+}
+
 void AddColorSetCommand(const CommandArgs &args) {
     if (DialogBoxParamA(ResourceModule(), RunningEdition().addTemplate, args.owner, AddDlg, 0) != IDOK) return;
     if (!g_saveState.fileName) return;
     const char *source = LockText(g_saveState.fileName);
     char programDir[kPathCap];
     char destination[kFullPathCap];
-    if (GetProgramDir(programDir, kModulePathLimit) &&
-        ImportDestination(programDir, source, destination, sizeof destination))
-        ImportFile(destination, source);
-    else
-        ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
+    bool haveDir = GetProgramDir(programDir, kModulePathLimit);
+    if (!haveDir || ImportTheme(source, programDir) < 0) {
+        if (haveDir && ImportDestination(programDir, source, destination, sizeof destination))
+            ImportFile(destination, source);
+        else
+            ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
+    }
     UnlockText(g_saveState.fileName);
 }

@@ -4,10 +4,12 @@
 
 #include "../colors/colfile.h"
 #include "../colors/syscolors.h"
+#include "../colors/theme.h"
 #include "../colors/wallpaper.h"
 #include "../core/capacity.h"
 #include "../core/mbtext.h"
 #include "../core/savename.h"
+#include "../core/theme_text.h"
 #include "../platform/files.h"
 #include "../resources/msgbox.h"
 #include "../resources/resource.h"
@@ -163,16 +165,39 @@ LV_EXPORT INT_PTR CALLBACK SaveAsDlg(HWND dialog, UINT message, WPARAM wParam, L
     }
 }
 
+// A theme carries one name: the English title, or in the Japanese editions
+// the first title given; and the whole path of the wallpaper in force.
+static void SaveTheme(const ColorSet &colors, const char *path) {
+    const char *titles[] = {LockText(g_saveState.titlePrimary), LockText(g_saveState.titleSibling),
+                            LockText(g_saveState.titleEnglish)};
+    const char *name = "";
+    for (int i = RunningEdition().english ? 2 : 0; i < 3 && !name[0]; i++)
+        if (titles[i]) name = titles[i];
+    char wallpaper[kFullPathCap];
+    int32_t tile = 0;
+    bool withWallpaper = g_saveState.withWallpaper && ReadCurrentWallpaperPath(wallpaper, sizeof wallpaper, &tile);
+    WriteThemeFile(colors, path, name, withWallpaper ? wallpaper : nullptr, tile);
+    UnlockText(g_saveState.titlePrimary);
+    UnlockText(g_saveState.titleSibling);
+    UnlockText(g_saveState.titleEnglish);
+}
+
 void SaveCurrentColors() {
     if (!g_saveState.fileName) return;
     ColorSet colors;
     CaptureColors(&colors);
+    const char *path = LockText(g_saveState.fileName);
+    if (HasThemeExtension(path)) {
+        SaveTheme(colors, path);
+        UnlockText(g_saveState.fileName);
+        return;
+    }
     char wallpaper[kFullPathCap];
     int32_t tile = 0;
     bool withWallpaper = g_saveState.withWallpaper && ReadCurrentWallpaper(wallpaper, sizeof wallpaper, &tile);
-    WriteColorSetFile(colors, LockText(g_saveState.fileName), LockText(g_saveState.titlePrimary),
-                      LockText(g_saveState.titleSibling), LockText(g_saveState.titleEnglish),
-                      withWallpaper ? wallpaper : nullptr, withWallpaper ? tile : 0);
+    WriteColorSetFile(colors, path, LockText(g_saveState.titlePrimary), LockText(g_saveState.titleSibling),
+                      LockText(g_saveState.titleEnglish), withWallpaper ? wallpaper : nullptr,
+                      withWallpaper ? tile : 0);
     UnlockText(g_saveState.fileName);
     UnlockText(g_saveState.titlePrimary);
     UnlockText(g_saveState.titleSibling);

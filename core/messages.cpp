@@ -93,6 +93,11 @@ const Message kMessages[kMessageKeyCount] = {
      "\x20\x82\xCD\x83\x56\x83\x58\x83\x65\x83\x80\x82\xC9\x93\x6F\x98\x5E\x82\xC5\x82\xAB\x82\xC8\x82"
      "\xA2\x83\x74\x83\x40\x83\x43\x83\x8B\x96\xBC\x82\xC5\x82\xB7\x81\x42",
      kTextFirstInEnglish},
+    // には使えるシステムカラーがありません。
+    {"No system colors to use in theme file: ",
+     "\x82\xC9\x82\xCD\x8E\x67\x82\xA6\x82\xE9\x83\x56\x83\x58\x83\x65\x83\x80\x83\x4A\x83\x89"
+     "\x81\x5B\x82\xAA\x82\xA0\x82\xE8\x82\xDC\x82\xB9\x82\xF1\x81\x42",
+     kTextFirstInEnglish},
     {"NO FILE NAME!!!", "NO FILE NAME!!!", kTextAlone},
     {"Can't delete the file", "Can't delete the file", kTextAlone},
     {"Internal Error, Can't find COLORS section in file", "Internal Error, Can't find COLORS section in file",

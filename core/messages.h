@@ -24,6 +24,7 @@ enum MessageKey {
     kMsgCopyFailed,        // English: text, name; Japanese: name, text
     kMsgPatternTooLong,    // English: text, name; Japanese: name, text
     kMsgUnstorableName,    // English: text, name; Japanese: name, text
+    kMsgThemeWithoutColors,  // English: text, name; Japanese: name, text
     // Shown in English in every edition.
     kMsgNoFileName,        // "NO FILE NAME!!!"
     kMsgCantDelete,        // "Can't delete the file"

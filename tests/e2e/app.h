@@ -10,8 +10,8 @@
 #include "../driver/driver.h"
 
 struct ProgramDir { std::string dir, exe; };
-// A fresh directory holding the program (the one beside the tests, or $LV_PROGRAM) under exeName and the samples named, with the .col association set for it: no
-// first-run question.
+// A fresh directory holding the program (the one beside the tests, or $LV_PROGRAM) under exeName and the samples
+// named, with the .col association set for it: no first-run question.
 ProgramDir PrepareProgram(const std::string &exeName = "LUMVAN32.EXE", const std::vector<std::string> &samples = {},
                           const std::string &suffix = "");
 

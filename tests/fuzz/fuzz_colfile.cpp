@@ -1,7 +1,8 @@
-// Color-set texts: the readers on any bytes, into small buffers and large ones.
+// Color-set and theme texts: the readers on any bytes, into small buffers and large ones.
 #include "check.h"
 #include "core/colfile_text.h"
 #include "core/mbtext.h"
+#include "core/theme_text.h"
 
 static void ReadAny(const char *text, size_t cap) {
     ColorSet current, set;
@@ -19,6 +20,16 @@ static void ReadAny(const char *text, size_t cap) {
         Exact title(cap);
         Check(TitleFromText(text, (Edition)e, title.data(), cap) >> 1 == 0 && strstr(text, title.Text().c_str())
               && !strpbrk(title.data(), "\r\n"), "a title: one line of the text");
+    }
+    const int taken = ThemeColorsFromText(text, current, &set);
+    Check(taken >= 0 && taken <= kElementCount && (!IsThemeText(text) || DetectColorSetForm(text) == kFormNeither),
+          "a theme's colors: at most one line an element");
+    for (const char *key : {"DisplayName", "Wallpaper"}) {
+        Exact value(cap);
+        const ThemeValueResult r = ThemeValue(text, key[0] == 'D' ? "Theme" : "Control Panel\\Desktop", key,
+                                              value.data(), cap);
+        Check(r == kThemeValueRead ? strstr(text, value.Text().c_str()) && !strpbrk(value.data(), "\r\n")
+                                   : value.Text().empty(), "a theme's value: read whole from one line, or none");
     }
 }
 

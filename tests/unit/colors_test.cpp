@@ -1,21 +1,8 @@
 // Color-set files (the text the program writes; reading title, colors and wallpaper) and the control panel's scheme
 // line.
-#include <stdio.h>
-
 #include "core/colfile_text.h"
 #include "core/scheme_codec.h"
 #include "test_support.h"
-
-// The desktop's colors before a read, none of them a value of the tests; Changed() gives the elements that differ from
-// them, as "index=HEX ...".
-static ColorSet Desktop() { ColorSet s; for (int i = 0; i < kElementCount; i++) s.value[i] = 0xABC000 + i; return s; }
-static std::string Changed(const ColorSet &set) {
-    std::string out;
-    char item[24];
-    for (int i = 0; i < kElementCount; i++)
-        if (set.value[i] != Desktop().value[i]) out += (snprintf(item, 24, " %d=%X", i, (unsigned)set.value[i]), item);
-    return out.substr(out.empty() ? 0 : 1);
-}
 
 #define HEAD "[WindowsSystemColors] VER01.00\r\n"
 #define LIST "[ListOfColors]\r\nScrollbar= 0 1 2\r\nBackground= 1 2 3\r\nActiveTitle= 2 3 4\r\n"           \

@@ -27,10 +27,11 @@ TEST(Readers, EachFailureShowsItsMessage) {
         ScriptBoxes();
         char title[kPathCap];
         ApplyRoad road = c.road == kList ? kFromList : kFromCommandLine;
-        bool badLines = c.bytes == kBad, ok = c.road == kTitle    ? ReadColorSetTitle(path.c_str(), title, sizeof title)
-                                              : c.road == kColors ? ReadColorSetColors(&read, path.c_str())
-                                              : c.road == kBeside ? ColorSetFilePath(longName.c_str(), title, sizeof title)
-                                                                  : ApplyColorSetFile(nullptr, path.c_str(), road);
+        const char *file = path.c_str();
+        bool badLines = c.bytes == kBad, ok = c.road == kTitle    ? ReadColorSetTitle(file, title, sizeof title)
+                                              : c.road == kColors ? ReadColorSetColors(&read, file)
+                                              : c.road == kBeside ? ColorSetFilePath(longName.c_str(), title, kPathCap)
+                                                                  : ApplyColorSetFile(nullptr, file, road);
         EXPECT_EQ(badLines, ok) << c.road << c.bytes;
         std::vector<std::string> boxes;
         for (std::string t : c.boxes) boxes.push_back(t.find('$') == t.npos ? t : t.replace(t.find('$'), 1, path));

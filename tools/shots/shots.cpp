@@ -464,8 +464,8 @@ void LogoAndAboutSibling() {
             shown = ShownColumns(shot, outer, client);
         }
         Need(shown.first == wantFirst && shown.second == wantLast,
-             "the first look at the logo past its half is not the half: columns " + std::to_string(shown.first) + " to " +
-                 std::to_string(shown.second) + ", not " + std::to_string(wantFirst) + " to " +
+             "the first look at the logo past its half is not the half: columns " + std::to_string(shown.first) +
+                 " to " + std::to_string(shown.second) + ", not " + std::to_string(wantFirst) + " to " +
                  std::to_string(wantLast));
         Log("shots:   the half showed after %d slices of %lu ms", slices, (unsigned long)kSliceMs);
         Save("logo-half", shot);

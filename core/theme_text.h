@@ -1,0 +1,45 @@
+// Desktop theme files (.theme): the color scheme, wallpaper and name they
+// carry, read from the text of a whole file in the system code page (the
+// platform converts UTF-8 and UTF-16 files first), and the text the program
+// writes. An INI-style text: sections and keys match whole, without regard
+// to the case of ASCII letters. Pure code.
+#pragma once
+#include <stddef.h>
+#include <stdint.h>
+
+#include <string>
+
+#include "colfile_text.h"
+#include "colorset.h"
+
+extern const char kThemeSectionColors[];   // "Control Panel\Colors"
+extern const char kThemeSectionDesktop[];  // "Control Panel\Desktop"
+extern const char kThemeSectionTheme[];    // "Theme"
+extern const char kThemeExtension[];       // ".theme"
+
+// A theme: a text that begins with neither color-set header and holds a
+// [Control Panel\Colors] section.
+bool IsThemeText(const char *text);
+
+// True when the file name ends in ".theme", in any case.
+bool HasThemeExtension(const char *path);
+// The file name of path without its extension (from its last '.'). False,
+// base empty, when it does not fit.
+bool ThemeBaseName(const char *path, char *base, size_t cap);
+
+enum ThemeValueResult { kThemeValueAbsent, kThemeValueRead, kThemeValueTooLong };
+// The first value of key in the section: the text after "=" and any blanks,
+// up to the line end, with trailing blanks dropped. A value that does not
+// fit is refused, never cut: value is then empty.
+ThemeValueResult ThemeValue(const char *text, const char *section, const char *key, char *value, size_t cap);
+
+// Fills set from current, then from the lines of the colors section that
+// name one of the nineteen elements whole with three numbers (the first
+// such line of an element counts). The number of elements taken.
+int ThemeColorsFromText(const char *text, const ColorSet &current, ColorSet *set);
+
+// The text of a theme, lines ended by CR LF: its name (cut at a line end),
+// the nineteen colors as "Name=R G B", and the wallpaper and tile flag when
+// a wallpaper is given. A wallpaper of more than one line is refused.
+ComposeResult ComposeThemeFile(const ColorSet &colors, const char *name, const char *wallpaper, int32_t tile,
+                               std::string *out);

@@ -1,0 +1,55 @@
+// Theme files as the program reads them: every encoding brought into the system code page, the name the list shows,
+// the colors, and a wallpaper taken only when its file is there.
+#include "../../colors/colfile.h"
+#include "../../colors/theme.h"
+#include "../../resources/resource.h"
+#include "script.h"
+
+static std::string Utf16(const std::wstring &text) {  // little-endian, after its byte-order mark
+    std::string bytes = "\xFF\xFE";
+    for (wchar_t c : text) bytes += std::string{(char)(c & 0xFF), (char)(c >> 8)};
+    return bytes;
+}
+
+TEST(Theme, EveryEncodingInTheSystemCodePage) {
+    const std::string sea = GetACP() == 932 ? "海" : "base", path = FreshDir() + "base.theme";
+    const std::string colors = "\r\n[Control Panel\\Colors]\r\nWindow=4 5 6\r\n", nul(1, '\0');
+    const std::string module = "@" + DriverDir() + "lv_win_tests.exe,-" + std::to_string(IDS_TITLE_ENGLISH);
+    struct { std::string bytes, title; } cases[] = {  // title "-": no theme
+        {"[Theme]\r\nDisplayName=Sea" + colors, "Sea"}, {"[Theme]\r\nDisplayName=" + colors, "base"},
+        {"\xEF\xBB\xBF[Theme]\r\nDisplayName=\xE6\xB5\xB7" + colors, sea},  // UTF-8 海, with its mark
+        {"[Theme]\r\nDisplayName=\xE6\xB5\xB7" + colors, sea},               // and without
+        {Utf16(L"[Theme]\r\nDisplayName=\u6D77\r\n[Control Panel\\Colors]\r\nWindow=4 5 6\r\n"), sea},
+        {"[Theme]\r\nDisplayName=" + module + colors, "Lumivane"},  // a string of the program's table
+        {"[Theme]\r\nDisplayName=@nosuch.dll,-1" + colors, "base"}, {"[Theme]\r\nDisplayName=Sea" + nul + colors, "-"}};
+    UseEdition(kEditionEnglish);
+    for (const auto &c : cases) {
+        WriteBytes(path, c.bytes);
+        char title[kPathCap] = "old";
+        ColorSet set;
+        ScriptBoxes();
+        EXPECT_EQ(c.title, ReadColorSetTitle(path.c_str(), title, sizeof title) ? title : "-") << c.bytes;
+        EXPECT_EQ(c.title != "-", ReadColorSetColors(&set, path.c_str()) && set.value[5] == 0x060504) << c.bytes;
+    }
+    WriteBytes(path, "[Control Panel\\Colors]\r\nInfoWindow=1 2 3\r\n");
+    ScriptBoxes();
+    ColorSet set;
+    EXPECT_EQ(0, ReadColorSetColors(&set, path.c_str()));
+    EXPECT_EQ(std::vector<std::string>{"No system colors to use in theme file: " + path}, ShownTexts());
+}
+
+TEST(Theme, WallpaperOnlyWhenItsFileIsThere) {
+    const std::string dir = FreshDir();
+    WriteBytes(dir + "paper.bmp", "BM");
+    SetEnvironmentVariableA("LV_PAPER", dir.c_str());
+    struct { std::string value, found; } cases[] = {  // "-": none
+        {"%LV_PAPER%paper.bmp\r\nTileWallpaper=1", dir + "paper.bmp|1"}, {"%LV_PAPER%gone.bmp", "-"},
+        {"%LV_PAPER%" + std::string(250, 'w'), "-"}, {std::string(300, 'w'), "-"}};  // never cut to fit
+    for (const auto &c : cases) {
+        char path[kFullPathCap] = "old";
+        int32_t tile = 7;
+        bool found = ThemeWallpaper(("[Control Panel\\Desktop]\r\nWallpaper=" + c.value).c_str(), path, sizeof path,
+                                    &tile);
+        EXPECT_EQ(c.found, found ? path + ("|" + std::to_string(tile)) : "-") << c.value;
+    }
+}
