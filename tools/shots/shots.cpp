@@ -477,14 +477,19 @@ void LogoAndAboutSibling() {
     s.End();
 }
 
-// The primary edition's About: the logo (ended by a key), then the greeting: it puts on its colors and asks; No takes
-// them off again; then the About text.
-void Greeting() {
-    Session s("LUMVAN32.EXE", Palette());
+// About in a Japanese edition, the logo ended by a key as soon as it shows.
+void AboutPastTheLogo(Session &s) {
     PostCommand(s.app.main, IDM_ABOUT);
     HWND logo = WaitWindow(s.app.program, "LVLOGO", nullptr, 10000);
     Need(logo != nullptr, "no logo after About");
     PostMessageA(logo, WM_KEYDOWN, VK_SPACE, 0);
+}
+
+// The primary edition's About: the logo (ended by a key), then the greeting: it puts on its colors and asks; No takes
+// them off again; then the About text.
+void Greeting() {
+    Session s("LUMVAN32.EXE", Palette());
+    AboutPastTheLogo(s);
     Box box = s.NextBox(kGreeting);
     ShootWindow(box.window, "greeting-first");
     Answer(box, IDOK);
@@ -505,10 +510,7 @@ void Greeting() {
 // The desktop wears the greeting's colors already when About comes: the greeting says so instead of asking.
 void GreetingAlready() {
     Session s("LUMVAN32.EXE", GreetingPalette());
-    PostCommand(s.app.main, IDM_ABOUT);
-    HWND logo = WaitWindow(s.app.program, "LVLOGO", nullptr, 10000);
-    Need(logo != nullptr, "no logo after About");
-    PostMessageA(logo, WM_KEYDOWN, VK_SPACE, 0);
+    AboutPastTheLogo(s);
     Answer(s.NextBox(kGreeting), IDOK);
     Box box = s.NextBox(kAlready);
     ShootWindow(box.window, "greeting-already");
