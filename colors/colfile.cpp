@@ -27,12 +27,23 @@ int WriteColorSetFile(const ColorSet &colors, const char *path, const char *prim
     return 1;
 }
 
+// A color-set file is read as it is; any other may be a theme in UTF-8 or
+// UTF-16. False when there is no memory for the converted text.
+static bool InSystemCodePage(FileText *file) {
+    return DetectColorSetForm(file->text) != kFormNeither || ConvertToCodePage(file);
+}
+
+bool LoadThemeText(const char *path, FileText *file) {
+    if (LoadWholeFile(path, file) != kFileRead) return false;
+    if (InSystemCodePage(file) && IsThemeText(file->text)) return true;
+    FreeFileText(file);
+    return false;
+}
+
 bool LoadColorSetText(const char *path, FileText *file, MessageKey openFailure) {
     switch (LoadWholeFile(path, file)) {
     case kFileRead:
-        // A color-set file is read as it is; any other may be a theme in
-        // UTF-8 or UTF-16.
-        if (DetectColorSetForm(file->text) != kFormNeither || ConvertToCodePage(file)) return true;
+        if (InSystemCodePage(file)) return true;
         FreeFileText(file);
         ShowOutOfMemory();
         return false;

@@ -18,6 +18,9 @@ int WriteColorSetFile(const ColorSet &colors, const char *path, const char *prim
 // the system code page. On failure it shows the out-of-memory box, or the
 // message openFailure with the path, and gives false.
 bool LoadColorSetText(const char *path, FileText *file, MessageKey openFailure);
+// Loads path when it is a theme, in the system code page; false, showing
+// nothing, when it is not one or cannot be read.
+bool LoadThemeText(const char *path, FileText *file);
 // The colors of a loaded text (a color-set file's, or a theme's) over the
 // desktop's current ones, showing the reader's messages: 0 when the text
 // holds no colors to use.

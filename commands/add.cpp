@@ -10,7 +10,6 @@
 #include "../core/savename.h"
 #include "../core/theme_text.h"
 #include "../platform/files.h"
-#include "../platform/textcode.h"
 #include "../resources/msgbox.h"
 #include "../resources/resource.h"
 #include "../state/appstate.h"
@@ -202,25 +201,21 @@ int ImportFile(const char *destination, const char *source) {
 // theme (or cannot be read: the copy then tells).
 static int ImportTheme(const char *source, const char *programDir) {
     FileText file;
-    if (LoadWholeFile(source, &file) != kFileRead) return -1;
-    int done = -1;
-    if (DetectColorSetForm(file.text) == kFormNeither && ConvertToCodePage(&file) && IsThemeText(file.text)) {
-        done = 0;
-        char base[kFullPathCap], destination[kFullPathCap], title[kPathCap], wallpaper[kFullPathCap];
-        int32_t tile = 0;
-        ColorSet colors;
-        if (!ThemeBaseName(source, base, sizeof base) || !CopyText(destination, sizeof destination, programDir) ||
-            !AppendText(destination, sizeof destination, base) ||
-            !AppendText(destination, sizeof destination, ".col")) {
-            ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
-        } else if (ThemeColors(file.text, source, &colors) &&
-                   (!FileExists(destination) ||
-                    ShowMessage(g_app.MainWindow, kMsgReplace, destination, MB_YESNO | MB_ICONQUESTION) == IDYES)) {
-            ThemeTitle(file.text, source, title, sizeof title);
-            bool paper = ThemeWallpaper(file.text, wallpaper, sizeof wallpaper, &tile) &&
-                         strlen(wallpaper) <= kMaxWallpaperNameBytes;
-            done = WriteColorSetFile(colors, destination, title, title, title, paper ? wallpaper : nullptr, tile);
-        }
+    if (!LoadThemeText(source, &file)) return -1;
+    int done = 0;
+    char base[kFullPathCap], destination[kFullPathCap], title[kPathCap], wallpaper[kFullPathCap];
+    int32_t tile = 0;
+    ColorSet colors;
+    if (!ThemeBaseName(source, base, sizeof base) || !CopyText(destination, sizeof destination, programDir) ||
+        !AppendText(destination, sizeof destination, base) || !AppendText(destination, sizeof destination, ".col")) {
+        ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
+    } else if (ThemeColors(file.text, source, &colors) &&
+               (!FileExists(destination) ||
+                ShowMessage(g_app.MainWindow, kMsgReplace, destination, MB_YESNO | MB_ICONQUESTION) == IDYES)) {
+        ThemeTitle(file.text, source, title, sizeof title);
+        bool paper = ThemeWallpaper(file.text, wallpaper, sizeof wallpaper, &tile) &&
+                     strlen(wallpaper) <= kMaxWallpaperNameBytes;
+        done = WriteColorSetFile(colors, destination, title, title, title, paper ? wallpaper : nullptr, tile);
     }
     FreeFileText(&file);
     return done;
