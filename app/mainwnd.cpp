@@ -8,6 +8,7 @@
 #include "../commands/saveas.h"
 #include "../core/capacity.h"
 #include "../platform/listbox.h"
+#include "../platform/profile.h"
 #include "../resources/resource.h"
 #include "../state/appstate.h"
 #include "panel.h"
@@ -62,6 +63,7 @@ static bool NeedsTheList(int command) {
 
 void DispatchCommand(HWND mainWindow, WPARAM wParam) {
     int command = LOWORD(wParam);
+    ProfileCommand profiles;  // a command waits for the settings once
     // While the list is rebuilt (a reader's box is up) its entries are not
     // all there yet: a command on them is ignored.
     if (NeedsTheList(command) && SchemeListIsBuilding()) return;

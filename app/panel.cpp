@@ -9,7 +9,9 @@
 #include "../core/capacity.h"
 #include "../core/entryname.h"
 #include "../core/mbtext.h"
+#include "../core/theme_text.h"
 #include "../platform/listbox.h"
+#include "../platform/profile.h"
 #include "../resources/resource.h"
 #include "../state/appstate.h"
 
@@ -33,13 +35,14 @@ static bool g_buildAgain = false;
 
 bool SchemeListIsBuilding() { return g_building; }
 
-static void FillSchemeList(HWND panel) {
-    ShowWaitCursor();
+// Adds a file entry for every file of the program's directory whose name
+// ends in the extension, listed through the hidden file list (which makes
+// that directory current).
+static void AddFilesEnding(HWND panel, HWND list, const char *extension) {
     HWND files = GetDlgItem(panel, IDC_FILE_LIST);
-    HWND list = GetDlgItem(panel, IDC_SCHEME_LIST);
     char pattern[kPathCap];
     bool fits = GetProgramDir(pattern, kModulePathLimit) && AppendText(pattern, sizeof pattern, "*") &&
-                AppendText(pattern, sizeof pattern, g_app.DefaultExt);
+                AppendText(pattern, sizeof pattern, extension);
     if (fits) {
         // The file list is never seen: without its redrawing it does not
         // update its scroll bar for every name added, which halves the
@@ -51,14 +54,23 @@ static void FillSchemeList(HWND panel) {
         SendMessageA(files, LB_RESETCONTENT, 0, 0);
     }
     int count = (WORD)SendMessageA(files, LB_GETCOUNT, 0, 0);
-    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    int tabStop = kSchemeTabStop;
-    SendMessageA(list, LB_SETTABSTOPS, 1, (LPARAM)&tabStop);
     for (int i = 0; i < count; i++) {
         char name[kPathCap];
         if (GetListEntry(files, i, name, sizeof name)) AddFileEntry(list, name);
     }
+}
+
+static void FillSchemeList(HWND panel) {
+    ShowWaitCursor();
+    HWND list = GetDlgItem(panel, IDC_SCHEME_LIST);
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    int tabStop = kSchemeTabStop;
+    SendMessageA(list, LB_SETTABSTOPS, 1, (LPARAM)&tabStop);
+    AddFilesEnding(panel, list, g_app.DefaultExt);
+    // Beside the color-set files, the themes saved or kept there; a list
+    // switched to another extension by the Add dialog shows only that one.
+    if (CompareNoCaseAscii(g_app.DefaultExt, ".col") == 0) AddFilesEnding(panel, list, kThemeExtension);
     ListSchemes(list);
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, FALSE);
@@ -97,6 +109,7 @@ void ApplyListEntry(HWND panel, const char *entry) {
 static INT_PTR OnPanelCommand(HWND panel, WPARAM wParam) {
     if (LOWORD(wParam) == IDOK || (LOWORD(wParam) == IDC_SCHEME_LIST && HIWORD(wParam) == LBN_DBLCLK)) {
         char entry[kLineCap];
+        ProfileCommand profiles;
         if (!g_building && GetSelectedListEntry(GetDlgItem(panel, IDC_SCHEME_LIST), entry, sizeof entry))
             ApplyListEntry(panel, entry);
         return TRUE;

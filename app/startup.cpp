@@ -5,6 +5,7 @@
 #include "../core/capacity.h"
 #include "../core/mbtext.h"
 #include "../platform/profile.h"
+#include "../resources/msgbox.h"
 #include "../state/appstate.h"
 
 void DetectEdition(const char *baseName) {
@@ -32,6 +33,9 @@ int RegisterColAssociation(const char *baseName) {
     char stored[kModulePathLimit];
     if (ReadProfileText("extensions", "col", "", stored, sizeof stored) == 0) stored[0] = '\0';
     if (AssociationIsOurs(stored, built)) return 0;
-    WriteProfileText("extensions", "col", built);
-    return 1;
+    // Not written while another program holds the settings: no first-run
+    // question then, and the next start tries again.
+    ProfileWrite written = WriteProfileText("extensions", "col", built);
+    if (written == kProfileBusy) TellProfileWrite(nullptr, written, "win.ini");
+    return written != kProfileBusy;
 }

@@ -74,24 +74,31 @@ bool ReadScheme(ColorSet *set, const char *key) {
     return true;
 }
 
+static bool SchemeIsInstalled(const char *key) {
+    char present[kLineCap];
+    return ReadPrivateProfileText(kSchemeSection, key, "", present, sizeof present, kControlIni) != 0;
+}
+
 int WriteScheme(const ColorSet &set, const char *key) {
     char line[kLineCap];
     EncodeSchemeLine(set, line, sizeof line);
     // The look for the key and the write go together under the profile
     // lock, except while the user is asked.
-    LockProfiles();
-    char present[kLineCap];
-    if (ReadPrivateProfileText(kSchemeSection, key, "", present, sizeof present, kControlIni) != 0) {
-        UnlockProfiles();
+    ProfileWrite written = kProfileBusy;
+    bool installed = false;
+    {
+        ProfileLock lock;
+        if (lock.Held() && !(installed = SchemeIsInstalled(key)))
+            written = WritePrivateProfileText(kSchemeSection, key, line, kControlIni);
+    }
+    if (installed) {
         int answer = ShowMessage(g_app.MainWindow, kMsgInstalledAlready, key, MB_YESNOCANCEL);
         if (answer != IDYES) return answer;
-        LockProfiles();
+        written = WritePrivateProfileText(kSchemeSection, key, line, kControlIni);
     }
-    bool written = WritePrivateProfileText(kSchemeSection, key, line, kControlIni);
-    UnlockProfiles();
-    if (!written) {
-        ShowMessage(g_app.MainWindow, kMsgWriteFailed, kControlIni, MB_OK | MB_ICONHAND);
-        return IDNO;  // not installed: the install-all loop goes on with the next file
-    }
-    return IDYES;
+    if (written == kProfileWritten) return IDYES;
+    TellProfileWrite(g_app.MainWindow, written, kControlIni);
+    // A write that failed skips this file, and Install all goes on; settings
+    // locked by another program end it.
+    return written == kProfileBusy ? IDCANCEL : IDNO;
 }

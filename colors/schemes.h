@@ -9,4 +9,6 @@ HLOCAL AllocProfileBuffer(WORD preferred, WORD minimum);
 void ListSchemes(HWND listBox);
 bool ReadScheme(ColorSet *set, const char *key);
 // IDYES when written; IDNO or IDCANCEL when the user kept the old scheme.
+// When the write fails, IDNO; when another program holds the settings,
+// IDCANCEL (each after its message).
 int WriteScheme(const ColorSet &set, const char *key);

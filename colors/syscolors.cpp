@@ -22,17 +22,17 @@ void ApplyColors(const ColorSet &set) {
     WriteSysColors(kElementCount, ElementList, values);
 }
 
-bool WriteColorsToWinIni(const ColorSet &set) {
-    bool ok = true;
+ProfileWrite WriteColorsToWinIni(const ColorSet &set) {
     ShowWaitCursor();
     ProfileLock lock;  // nineteen keys that belong together
-    for (int i = 0; i < kElementCount; i++) {
+    ProfileWrite result = lock.Held() ? kProfileWritten : kProfileBusy;
+    for (int i = 0; i < kElementCount && lock.Held(); i++) {
         char text[16];
         FormatRgbText(set.value[i], text, sizeof text);
-        ok = WriteProfileText("colors", ElementNames[i], text) && ok;
+        if (WriteProfileText("colors", ElementNames[i], text) != kProfileWritten) result = kProfileWriteFailed;
     }
     ShowArrowCursor();
-    return ok;
+    return result;
 }
 
-bool ClearCurrentScheme() { return WritePrivateProfileText("CURRENT", "COLOR SCHEMES", "", "control.ini"); }
+ProfileWrite ClearCurrentScheme() { return WritePrivateProfileText("CURRENT", "COLOR SCHEMES", "", "control.ini"); }

@@ -1,10 +1,12 @@
 // The link between a color set and the running desktop and win.ini.
 #pragma once
 #include "../core/colorset.h"
+#include "../platform/profile.h"
 
 void CaptureColors(ColorSet *set);
 void ApplyColors(const ColorSet &set);
-// Writes the nineteen keys of win.ini "colors". False when a write failed.
-bool WriteColorsToWinIni(const ColorSet &set);
-// Empties control.ini "CURRENT" / "COLOR SCHEMES". False when the write failed.
-bool ClearCurrentScheme();
+// Writes the nineteen keys of win.ini "colors", all or none of them when the
+// settings are locked by another program.
+ProfileWrite WriteColorsToWinIni(const ColorSet &set);
+// Empties control.ini "CURRENT" / "COLOR SCHEMES".
+ProfileWrite ClearCurrentScheme();

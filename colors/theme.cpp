@@ -14,21 +14,44 @@
 #include "../resources/msgbox.h"
 #include "syscolors.h"
 
-// "@module,-id": the string id of the module (environment variables
-// expanded), loaded without running the module.
+// The modules a theme may take its name from: files of the Windows
+// directory, named by their absolute local path once environment variables
+// are expanded, as the system's own themes name them
+// (%SystemRoot%\System32\themeui.dll). A bare name would load whatever the
+// search order finds first, and a network path would reach out of the
+// machine, each time the list is built: neither is ever loaded.
+static bool WindowsModulePath(const char *module, char *path, size_t cap) {
+    char expanded[kFullPathCap], windows[kFullPathCap];
+    DWORD n = ExpandEnvironmentStringsA(module, expanded, sizeof expanded);
+    UINT w = GetWindowsDirectoryA(windows, sizeof windows);
+    return n > 0 && n <= sizeof expanded && IsDriveRootedPath(expanded) && w > 0 && w < sizeof windows &&
+           (EndsWithChar(windows, '\\') || AppendText(windows, sizeof windows, "\\")) &&
+           GetFullPath(expanded, path, cap) && IsDriveRootedPath(path) && StartsWithNoCaseAscii(path, windows);
+}
+
+// "@module,-id": the string id of such a module, loaded without running it,
+// when the system code page holds it exactly (the '?' of a character it
+// lacks would become the name).
 static bool LoadIndirectString(const char *value, char *out, size_t cap) {
     const char *comma = strrchr(value, ',');
-    if (value[0] != '@' || !comma || comma[1] != '-') return false;
-    char module[kFullPathCap], expanded[kFullPathCap];
-    if (!CopyBytes(module, sizeof module, value + 1, (size_t)(comma - value - 1))) return false;
-    DWORD n = ExpandEnvironmentStringsA(module, expanded, sizeof expanded);
+    if (value[0] != '@' || !comma || comma[1] != '-' || cap < 2) return false;
+    char module[kFullPathCap], path[kFullPathCap];
     int id = atoi(comma + 2);
-    if (n == 0 || n > sizeof expanded || id <= 0) return false;
-    HMODULE loaded = LoadLibraryExA(expanded, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (id <= 0 || !CopyBytes(module, sizeof module, value + 1, (size_t)(comma - value - 1)) ||
+        !WindowsModulePath(module, path, sizeof path))
+        return false;
+    HMODULE loaded = LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
     if (!loaded) return false;
-    int length = LoadStringA(loaded, (UINT)id, out, cap > 0x7FFFFFFF ? 0x7FFFFFFF : (int)cap);
+    wchar_t text[kMessageCap];
+    int length = LoadStringW(loaded, (UINT)id, text, kMessageCap);
     FreeLibrary(loaded);
-    return length > 0;
+    BOOL lossy = FALSE;
+    int size = length > 0 ? WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, length, out, (int)(cap - 1),
+                                                nullptr, &lossy)
+                          : 0;
+    if (size <= 0 || lossy) return false;
+    out[size] = '\0';
+    return true;
 }
 
 void ThemeTitle(const char *text, const char *path, char *title, size_t cap) {

@@ -35,10 +35,15 @@ void ApplyWallpaper(HWND owner, const char *fileName, int32_t tile) {
         ShowMessage(owner, kMsgWallpaperMissing, fileName, MB_OK | MB_ICONERROR);
         return;
     }
+    ProfileLock lock;  // the tile flag and the picture belong together
+    if (!lock.Held()) {
+        TellProfileWrite(owner, kProfileBusy, "win.ini");
+        return;
+    }
     char tileText[16];
     snprintf(tileText, sizeof tileText, "%d", (int)tile);
     WriteProfileText("Desktop", "TileWallpaper", tileText);
-    SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, fullPath, SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE);
+    WriteDesktopWallpaper(fullPath);
     SendMessageA(HWND_BROADCAST, WM_SYSCOLORCHANGE, 0, 0);
     InvalidateRect(GetDesktopWindow(), nullptr, TRUE);
 }

@@ -197,17 +197,18 @@ int ImportFile(const char *destination, const char *source) {
 
 // A theme comes in as a complete color-set file named after it, beside the
 // program: its name as every title, its colors over the desktop's current
-// ones, and its wallpaper when that file is there. -1 when source is no
-// theme (or cannot be read: the copy then tells).
-static int ImportTheme(const char *source, const char *programDir) {
+// ones, and its wallpaper when that file is there. False when source is no
+// theme (or cannot be read: the copy then tells). destination names the
+// color-set file, or is empty when that does not fit.
+static bool ImportTheme(const char *source, const char *programDir, char *destination, size_t cap) {
     FileText file;
-    if (!LoadThemeText(source, &file)) return -1;
-    int done = 0;
-    char base[kFullPathCap], destination[kFullPathCap], title[kPathCap], wallpaper[kFullPathCap];
+    if (!LoadThemeText(source, &file)) return false;
+    char base[kFullPathCap], title[kPathCap], wallpaper[kFullPathCap];
     int32_t tile = 0;
     ColorSet colors;
-    if (!ThemeBaseName(source, base, sizeof base) || !CopyText(destination, sizeof destination, programDir) ||
-        !AppendText(destination, sizeof destination, base) || !AppendText(destination, sizeof destination, ".col")) {
+    if (!ThemeBaseName(source, base, sizeof base) || !CopyText(destination, cap, programDir) ||
+        !AppendText(destination, cap, base) || !AppendText(destination, cap, ".col")) {
+        destination[0] = '\0';
         ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
     } else if (ThemeColors(file.text, source, &colors) &&
                (!FileExists(destination) ||
@@ -215,24 +216,28 @@ static int ImportTheme(const char *source, const char *programDir) {
         ThemeTitle(file.text, source, title, sizeof title);
         bool paper = ThemeWallpaper(file.text, wallpaper, sizeof wallpaper, &tile) &&
                      strlen(wallpaper) <= kMaxWallpaperNameBytes;
-        done = WriteColorSetFile(colors, destination, title, title, title, paper ? wallpaper : nullptr, tile);
+        WriteColorSetFile(colors, destination, title, title, title, paper ? wallpaper : nullptr, tile);
     }
     FreeFileText(&file);
-    return done;
+    return true;
 }
 
 void AddColorSetCommand(const CommandArgs &args) {
     if (DialogBoxParamA(ResourceModule(), RunningEdition().addTemplate, args.owner, AddDlg, 0) != IDOK) return;
-    if (!g_saveState.fileName) return;
-    const char *source = LockText(g_saveState.fileName);
-    char programDir[kPathCap];
-    char destination[kFullPathCap];
-    bool haveDir = GetProgramDir(programDir, kModulePathLimit);
-    if (!haveDir || ImportTheme(source, programDir) < 0) {
-        if (haveDir && ImportDestination(programDir, source, destination, sizeof destination))
-            ImportFile(destination, source);
-        else
-            ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
-    }
+    char source[kFullPathCap];
+    bool chosen = g_saveState.fileName && CopyText(source, sizeof source, LockText(g_saveState.fileName));
     UnlockText(g_saveState.fileName);
+    if (!chosen) return;
+    char programDir[kPathCap];
+    char destination[kFullPathCap] = "";
+    if (!GetProgramDir(programDir, kModulePathLimit)) {
+        ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
+    } else if (!ImportTheme(source, programDir, destination, sizeof destination)) {
+        if (ImportDestination(programDir, source, destination, sizeof destination)) ImportFile(destination, source);
+        else ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
+    }
+    // From now on Save As proposes the copy beside the program: accepted, it
+    // replaces that copy, never the file it came from.
+    ReleaseText(g_saveState.fileName);
+    g_saveState.fileName = destination[0] ? SetBlockText(nullptr, destination) : nullptr;
 }

@@ -8,8 +8,8 @@ void FixWithCurrentColorCommand(const CommandArgs &args) {
     if (ShowStringRun(args.owner, RunningEdition().fixQuestionRun, MB_YESNO) != IDYES) return;
     ColorSet colors;
     CaptureColors(&colors);
-    bool colorsWritten = WriteColorsToWinIni(colors);
-    bool schemeCleared = ClearCurrentScheme();
-    if (!colorsWritten) ShowMessage(args.owner, kMsgWriteFailed, "win.ini", MB_OK | MB_ICONHAND);
-    if (!schemeCleared) ShowMessage(args.owner, kMsgWriteFailed, "control.ini", MB_OK | MB_ICONHAND);
+    ProfileWrite colorsWritten = WriteColorsToWinIni(colors);
+    ProfileWrite schemeCleared = ClearCurrentScheme();
+    TellProfileWrite(args.owner, colorsWritten, "win.ini");
+    TellProfileWrite(args.owner, schemeCleared, "control.ini");
 }

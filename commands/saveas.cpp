@@ -103,20 +103,25 @@ static void TakeWorkDirFrom(OptionalText fileName) {
     UnlockText(fileName);
 }
 
-// After the save, a name with a relative directory is kept as the file's
-// full path, WorkDir followed by its file name: the next Save As makes
-// WorkDir current and proposes a name that saves the same file again.
-static void KeepSavedNameWhole() {
+// A name taken from whatever directory is current: no drive, and no
+// backslash before it.
+static bool IsCurrentDirRelative(const char *name) { return name[0] != '\\' && !(name[0] && name[1] == ':'); }
+
+// The next Save As makes WorkDir current and proposes the name saved last:
+// accepted, it must save the same file again. A name that, taken from
+// WorkDir, names another file than the one just saved (a relative
+// directory, or a bare name saved into the program's directory while WorkDir
+// is the directory the program was started from) is kept as the saved
+// file's full path.
+static void ProposeTheSavedFile(const char *savedPath) {
     const char *name = LockText(g_saveState.fileName);
-    if (!name) return;
-    char dir[kWorkDirCap];
-    size_t dirLength = DirPartLength(name);
-    char whole[MAX_PATH];
-    bool rebase = dirLength > 0 && CopyBytes(dir, sizeof dir, name, dirLength) && IsRelativeDir(dir) &&
-                  !IsRelativeDir(g_app.WorkDir) && CopyText(whole, sizeof whole, g_app.WorkDir) &&
-                  AppendText(whole, sizeof whole, name + dirLength);
+    char fromWorkDir[MAX_PATH], resolved[MAX_PATH];
+    bool same = IsDriveRootedPath(name) ||
+                (IsCurrentDirRelative(name) && CopyText(fromWorkDir, sizeof fromWorkDir, g_app.WorkDir) &&
+                 AppendText(fromWorkDir, sizeof fromWorkDir, name) &&
+                 GetFullPath(fromWorkDir, resolved, sizeof resolved) && lstrcmpiA(resolved, savedPath) == 0);
     UnlockText(g_saveState.fileName);
-    if (rebase) g_saveState.fileName = SetBlockText(g_saveState.fileName, whole);
+    if (!same) g_saveState.fileName = SetBlockText(g_saveState.fileName, savedPath);
 }
 
 static INT_PTR OnSaveAsOk(HWND dialog) {
@@ -206,8 +211,13 @@ void SaveCurrentColors() {
 
 static void RunSaveAs(HWND owner) {
     if (DialogBoxParamA(ResourceModule(), RunningEdition().saveAsTemplate, owner, SaveAsDlg, 0) != IDOK) return;
+    // Where the name lands: against the current directory, as the save
+    // resolves it.
+    char savedPath[MAX_PATH];
+    bool placed = GetFullPath(LockText(g_saveState.fileName), savedPath, sizeof savedPath);
+    UnlockText(g_saveState.fileName);
     SaveCurrentColors();
-    KeepSavedNameWhole();
+    if (placed) ProposeTheSavedFile(savedPath);
 }
 
 void SaveAsCommand(const CommandArgs &args) { RunSaveAs(args.owner); }

@@ -109,6 +109,19 @@ void CopyTextCut(char *dst, size_t cap, const char *src) {
     dst[len] = '\0';
 }
 
+static unsigned char LowerAscii(unsigned char c) { return c >= 'A' && c <= 'Z' ? (unsigned char)(c - 'A' + 'a') : c; }
+
+bool StartsWithNoCaseAscii(const char *text, const char *prefix) {
+    for (; *prefix; text++, prefix++)
+        if (LowerAscii((unsigned char)*text) != LowerAscii((unsigned char)*prefix)) return false;
+    return true;
+}
+
+bool IsDriveRootedPath(const char *path) {
+    unsigned char letter = LowerAscii((unsigned char)path[0]);
+    return letter >= 'a' && letter <= 'z' && path[1] == ':' && path[2] == '\\';
+}
+
 int CompareNoCaseAscii(const char *a, const char *b) {
     for (;; a++, b++) {
         unsigned char x = (unsigned char)*a, y = (unsigned char)*b;

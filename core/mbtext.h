@@ -44,3 +44,8 @@ bool CopyBytes(char *dst, size_t cap, const char *src, size_t len);
 void CopyTextCut(char *dst, size_t cap, const char *src);
 // Case-insensitive comparison of ASCII letters; other bytes compare as is.
 int CompareNoCaseAscii(const char *a, const char *b);
+// True when text begins with prefix, ASCII letters in any case.
+bool StartsWithNoCaseAscii(const char *text, const char *prefix);
+// A path from a drive's root: a letter, ':' and '\' (never a network path
+// or one relative to a current directory).
+bool IsDriveRootedPath(const char *path);

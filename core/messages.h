@@ -25,6 +25,7 @@ enum MessageKey {
     kMsgPatternTooLong,    // English: text, name; Japanese: name, text
     kMsgUnstorableName,    // English: text, name; Japanese: name, text
     kMsgThemeWithoutColors,  // English: text, name; Japanese: name, text
+    kMsgSettingsBusy,      // English: text, name; Japanese: name, text
     // Shown in English in every edition.
     kMsgNoFileName,        // "NO FILE NAME!!!"
     kMsgCantDelete,        // "Can't delete the file"

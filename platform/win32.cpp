@@ -1,5 +1,8 @@
 #include "win32.h"
 
+#include <string>
+
+#include "../core/argtext.h"
 #include "../core/mbtext.h"
 
 static MessageBoxHook g_messageBoxHook = nullptr;
@@ -54,6 +57,22 @@ COLORREF ReadSysColor(int element) { return GetSysColor(element); }
 
 void WriteSysColors(int count, const int *elements, const COLORREF *values) {
     SetSysColors(count, elements, values);
+}
+
+ArgumentRead ReadArgumentText(char *out, size_t cap) {
+    // The ANSI command line is made from the wide one by best fit, which
+    // turns a fullwidth backslash into '\': another file. Only an exact
+    // conversion names the file the user opened.
+    const wchar_t *argument = ArgumentText(GetCommandLineW());
+    int length = lstrlenW(argument);
+    BOOL lossy = FALSE;
+    int size =
+        length ? WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, argument, length, nullptr, 0, "?", &lossy) : 0;
+    std::string text((size_t)(size > 0 ? size : 0), '\0');
+    if (size > 0) WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, argument, length, &text[0], size, "?", &lossy);
+    CopyTextCut(out, cap, text.c_str());
+    if (lossy) return kArgumentNotExact;
+    return text.size() < cap ? kArgumentRead : kArgumentTooLong;
 }
 
 static const char *PlatformNextChar(const char *p) { return CharNextA(p); }

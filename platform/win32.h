@@ -36,5 +36,14 @@ bool GetProgramBaseName(char *base, size_t cap);
 COLORREF ReadSysColor(int element);
 void WriteSysColors(int count, const int *elements, const COLORREF *values);
 
+// The argument text of the command line (ArgumentText's rules), read from
+// the wide command line and brought into the system code page.
+enum ArgumentRead {
+    kArgumentRead,
+    kArgumentNotExact,  // a character the code page lacks stands as '?'
+    kArgumentTooLong,   // out holds what fits, cut between characters
+};
+ArgumentRead ReadArgumentText(char *out, size_t cap);
+
 // Installs CharNextA as the text helpers' character stepping.
 void UsePlatformCharStepping();

@@ -36,6 +36,12 @@ void ShowRenameFailed(const char *tempName, const char *destination) {
     ShowMessageBox(nullptr, text, g_app.TitleString, MB_OK);
 }
 
+void TellProfileWrite(HWND owner, ProfileWrite result, const char *file) {
+    if (result == kProfileWriteFailed) ShowMessage(owner, kMsgWriteFailed, file, MB_OK | MB_ICONHAND);
+    if (result == kProfileBusy && FirstBusyNoticeOfCommand())
+        ShowMessage(owner, kMsgSettingsBusy, file, MB_OK | MB_ICONHAND);
+}
+
 void ShowOutOfMemory() {
     ShowMessageBox(nullptr, g_app.TitleString, MessageText(kMsgOutOfMemory, g_app.edition), MB_OK | MB_ICONHAND);
 }

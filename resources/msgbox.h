@@ -5,6 +5,7 @@
 #include <stddef.h>
 
 #include "../core/messages.h"
+#include "../platform/profile.h"
 
 // The message of key in the running edition's language, with the name
 // placed in it (null for a message without one). The answer.
@@ -13,6 +14,10 @@ int ShowMessage(HWND owner, MessageKey key, const char *name, UINT type);
 int ShowMessageUncaptioned(HWND owner, MessageKey key, UINT type);
 // A failed rename of the temporary file of an import: no owner, no icon.
 void ShowRenameFailed(const char *tempName, const char *destination);
+// What a profile write came to: nothing when written; the write-failed
+// message naming the file; when the settings were locked by another
+// program, that message, once in a command.
+void TellProfileWrite(HWND owner, ProfileWrite result, const char *file);
 // "Out of memory" as caption, TitleString as text, stop icon, no owner.
 void ShowOutOfMemory();
 

@@ -28,17 +28,28 @@ bench_map_colors() {
     /v colors /d 'USR:Control Panel\Colors' /f >/dev/null 2>&1
 }
 
+# Wine draws caption buttons and check marks with the Marlett font. Debian's
+# Wine reads fonts only from the prefix's C:\windows\Fonts and fontconfig's
+# folders, not from /usr/share/wine/fonts where fonts-wine puts Marlett:
+# without this copy the buttons show as the letters "0 1 r".
+bench_fonts() {
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  [ -f "$fonts/marlett.ttf" ] && return 0
+  mkdir -p "$fonts" && cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+}
+
 # Makes the prefix when it is missing, or was made by another Wine (a prefix
 # made before the 32-bit Wine came can start no program afterwards).
 bench_keep_prefix() {
   local stamp
   stamp="$(wine --version 2>/dev/null) $(ls /usr/lib/wine/ 2>/dev/null | tr '\n' ' ')"
-  if [ -d "$WINEPREFIX" ] && [ "$(cat "$WINEPREFIX/.lv-stamp" 2>/dev/null)" = "$stamp" ]; then return 0; fi
+  if [ -d "$WINEPREFIX" ] && [ "$(cat "$WINEPREFIX/.lv-stamp" 2>/dev/null)" = "$stamp" ]; then bench_fonts; return 0; fi
   wineserver -k >/dev/null 2>&1 || true
   rm -rf "$WINEPREFIX"
   mkdir -p "$(dirname "$WINEPREFIX")"
   LANG=C wine wineboot -i >/dev/null 2>&1
   wineserver -w
+  bench_fonts
   echo "$stamp" >"$WINEPREFIX/.lv-stamp"
 }
 
@@ -63,6 +74,7 @@ bench_prefix() {
   # manager each time a window closes (about 2 s).
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
   wineserver -w
+  bench_fonts
 }
 
 bench_start() {

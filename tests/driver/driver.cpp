@@ -54,6 +54,18 @@ Program Start(const std::string &exe, std::string commandLine, const std::string
     return {pi.hProcess, pi.dwProcessId};
 }
 
+Program Start(const std::string &exe, std::wstring commandLine, const std::string &dir) {
+    wchar_t wideExe[MAX_PATH], wideDir[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, exe.c_str(), -1, wideExe, MAX_PATH);
+    MultiByteToWideChar(CP_ACP, 0, dir.c_str(), -1, wideDir, MAX_PATH);
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessW(wideExe, &commandLine[0], 0, 0, FALSE, 0, 0, wideDir, &si, &pi)) return {};
+    CloseHandle(pi.hThread), WaitForInputIdle(pi.hProcess, 5000);
+    return {pi.hProcess, pi.dwProcessId};
+}
+
 int WaitExit(Program &program, DWORD ms) {
     DWORD code = (DWORD)-1;
     if (WaitForSingleObject(program.process, ms) != WAIT_OBJECT_0) TerminateProcess(program.process, 1);

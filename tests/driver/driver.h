@@ -18,6 +18,7 @@ bool WaitFor(const std::function<bool()> &done, DWORD ms = 10000);
 
 struct Program { HANDLE process = nullptr; DWORD pid = 0; };
 Program Start(const std::string &exe, std::string commandLine, const std::string &dir);
+Program Start(const std::string &exe, std::wstring commandLine, const std::string &dir);  // a command line in Unicode
 // The exit code; -1, with the program killed, when it has not ended in time.
 int WaitExit(Program &program, DWORD ms = 20000);
 HWND WindowOf(const Program &program, const char *className, const char *title = nullptr);  // a visible top-level one

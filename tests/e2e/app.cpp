@@ -14,8 +14,8 @@ ProgramDir PrepareProgram(const std::string &exeName, const std::vector<std::str
     return p;
 }
 
-App StartApp(const ProgramDir &p) {
-    App app = {Start(p.exe, "\"" + p.exe + "\"", p.dir), nullptr, nullptr};
+App StartApp(const ProgramDir &p, const std::string &from) {
+    App app = {Start(p.exe, "\"" + p.exe + "\"", from.empty() ? p.dir : from), nullptr, nullptr};
     std::string name = p.exe.substr(p.exe.find_last_of('\\') + 1);  // the class: the base name, cut to 15 bytes
     app.main = WaitWindow(app.program, name.substr(0, std::min(name.find_last_of('.'), (size_t)15)).c_str());
     app.list = GetDlgItem(FindWindowExA(app.main, nullptr, "#32770", nullptr), IDC_SCHEME_LIST);

@@ -16,7 +16,7 @@ ProgramDir PrepareProgram(const std::string &exeName = "LUMVAN32.EXE", const std
                           const std::string &suffix = "");
 
 struct App { Program program; HWND main, list; };  // the main window and its scheme list
-App StartApp(const ProgramDir &p);  // without argument, once the start-up is done
+App StartApp(const ProgramDir &p, const std::string &from = "");  // without argument, from p.dir or from; started
 int ExitApp(App &app);              // from the menu; the exit code
 HWND OpenDialog(const App &app, int command, const char *caption);
 bool Listed(const App &app, const std::string &entry);

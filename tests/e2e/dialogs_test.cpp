@@ -4,7 +4,7 @@
 static std::string Field(HWND dialog, int id) { return TextOf(GetDlgItem(dialog, id)); }
 
 // The chooser: a directory's pattern, its listing on a double click (the focus staying in the list), a file chosen,
-// imported and listed.
+// imported and listed; Save As then proposes the copy.
 static void ImportFromDirectory(const char *caption, const std::string &name) {
     ProgramDir p = PrepareProgram();
     std::string dir = p.dir + name + "\\";
@@ -26,6 +26,10 @@ static void ImportFromDirectory(const char *caption, const std::string &name) {
     PostCommand(dialog, IDOK);
     EXPECT_TRUE(WaitFor([&] { return Listed(app, "(inner.col)\tInner"); }));
     EXPECT_EQ(ReadBytes(dir + "inner.col"), ReadBytes(p.dir + "inner.col"));
+    HWND saveAs = OpenDialog(app, IDM_SAVEAS, nullptr);  // proposes the copy, never the file it came from
+    EXPECT_EQ(0, lstrcmpiA((p.dir + "inner.col").c_str(), Field(saveAs, IDC_FILENAME).c_str()));
+    PostCommand(saveAs, IDCANCEL);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(saveAs); }));
     EXPECT_EQ(0, ExitApp(app));
 }
 

@@ -1,5 +1,5 @@
 // Theme files through the running program: applied from the command line, imported by Add as a complete color-set
-// file, and written by Save As, then applied again.
+// file, and written by Save As, then listed and applied from the list.
 #include "app.h"
 
 static int Apply(const ProgramDir &p, const std::string &file) {  // from the command line; the exit code
@@ -33,14 +33,15 @@ static void ThemeRoads(const char *exe) {
     SetTextOf(GetDlgItem(dialog, IDC_FILENAME), "saved.theme");
     SetTextOf(GetDlgItem(dialog, IDC_TITLE_ENGLISH), "Saved");
     PostCommand(dialog, IDOK);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
-    EXPECT_EQ(0, ExitApp(app));
+    // Listed beside the color-set files once written, and applied from the list.
+    EXPECT_TRUE(WaitFor([&] { return Listed(app, "(saved.theme)\tSaved"); }));
     const std::string saved = "[Theme]\r\nDisplayName=Saved\r\n\r\n[Control Panel\\Colors]\r\nScrollbar=16 32 48\r\n"
                               "Background=1 2 3\r\n";
     EXPECT_EQ(saved, ReadBytes(p.dir + "saved.theme").substr(0, saved.size()));
-    SetDesktopColors(StartingColors());
-    EXPECT_EQ(0, Apply(p, "saved.theme"));
-    EXPECT_EQ(StartingColors({{1, 0x030201}}), DesktopColors());
+    SetDesktopColors(StartingColors({{1, 0x0A0B0C}}));
+    Choose(app, IDM_OPEN, "(saved.theme)\tSaved", {});
+    EXPECT_TRUE(WaitFor([&] { return DesktopColors() == StartingColors({{1, 0x030201}}); }));
+    EXPECT_EQ(0, ExitApp(app));
 }
 
 TEST(Theme, AppliedImportedAndSaved) { ThemeRoads("LUMVAN32.EXE"); }

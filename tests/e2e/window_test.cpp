@@ -134,28 +134,33 @@ TEST(Window, RebuildAskedForDuringARebuildListsEachEntryOnce) {
     EXPECT_EQ(0, ExitApp(app));
 }
 
-// The road most users take, in the edition the locale gives: apply an entry, save the colors on screen under a name in
-// a relative directory, twice, and make them permanent. The directory is applied once: the second proposal names the
-// same file, saved again after the replace question. (scripts/test then restarts Wine: a new process starts with the
-// colors Fix recorded.)
+// The road most users take, in the edition the locale gives, the program started from another directory: apply an
+// entry, save the colors on screen under a bare name, then in a relative directory, each a second time by accepting the
+// name proposed, and make them permanent. Each proposal names the file just saved, saved again after the replace
+// question; a directory is applied once. (scripts/test then restarts Wine: a new process starts with the colors Fix
+// recorded.)
 static void OpenApplySaveAsExit() {
     ProgramDir p = PrepareProgram();
+    const std::string elsewhere = FreshDir("_elsewhere");
     CreateDirectoryA((p.dir + "sub").c_str(), nullptr), CreateDirectoryA((p.dir + "sub\\sub").c_str(), nullptr);
     WriteBytes(p.dir + "road.col", ColFile("Road", "Background= 1 2 3\r\n"));
     SetProfile("COLOR SCHEMES", nullptr, nullptr, "control.ini");
     SetDesktopColors(StartingColors());
-    App app = StartApp(p);
+    App app = StartApp(p, elsewhere);
     PostCommand(app.main, IDM_OPEN);
     EXPECT_TRUE(WaitFor([&] { return DesktopColors() == StartingColors({{1, 0x030201}}); }));
-    for (const char *typed : {"sub\\first", ""}) {  // "": the name proposed
+    struct { const char *typed; std::string proposed; } saves[] = {  // typed "": the name proposed is accepted
+        {"mine", ""}, {"", p.dir + "mine.col"}, {"sub\\first", ""}, {"", p.dir + "sub\\first.col"}};
+    for (const auto &save : saves) {
         HWND dialog = OpenDialog(app, IDM_SAVEAS, nullptr), name = GetDlgItem(dialog, IDC_FILENAME);
-        if (*typed) SetTextOf(name, typed);
-        else EXPECT_EQ(0, lstrcmpiA((p.dir + "sub\\first.col").c_str(), TextOf(name).c_str())) << TextOf(name);
+        if (*save.typed) SetTextOf(name, save.typed);
+        else EXPECT_EQ(0, lstrcmpiA(save.proposed.c_str(), TextOf(name).c_str())) << TextOf(name);
         PostCommand(dialog, IDOK);
-        if (!*typed) Answer(WaitBox(app.program), IDYES);  // replace it
+        if (!*save.typed) Answer(WaitBox(app.program), IDYES);  // replace it
         ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
     }
     EXPECT_NE(std::string::npos, ReadBytes(p.dir + "sub\\first.col").find("\r\nBackground= 1 2 3\r\n"));
+    EXPECT_EQ("<missing>", ReadBytes(elsewhere + "mine.col").substr(0, 9));
     EXPECT_EQ(0, CountFiles(p.dir + "sub\\sub\\*.col"));
     PostCommand(app.main, IDM_FIX);  // the colors on screen made permanent
     Answer(WaitBox(app.program), IDYES);

@@ -1,5 +1,5 @@
-// What Explorer shows of the program: its version resource read back with the version API, in Japanese and in
-// English, agreeing with every edition's About text.
+// What users see of the program: its version resource read back with the version API, in Japanese and in English,
+// agreeing with every edition's About text; and the caption buttons of its windows.
 #include "../../resources/resource.h"
 #include "script.h"
 
@@ -23,4 +23,27 @@ TEST(Resources, VersionAgreesWithTheAboutTexts) {
         for (const std::string text : about)
             EXPECT_EQ(" " + version, text.substr(text.size() - std::min(text.size(), version.size() + 1))) << text;
     }
+}
+
+// The caption buttons in every window and picture: Wine draws them with Marlett, which the prefix must hold. The close
+// box is then a cross, the same mirrored left to right; without Marlett it is the letter "r" of another font.
+TEST(Resources, CloseBoxIsACrossNotALetter) {
+    const int w = 24, h = 22;
+    HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    RECT r = {0, 0, w, h};
+    DrawFrameControl(dc, &r, DFC_CAPTION, DFCS_CAPTIONCLOSE);
+    const COLORREF ink = GetSysColor(COLOR_BTNTEXT);
+    std::string picture;
+    int inked = 0, unmirrored = 0;
+    for (int y = 0; y < h; y++, picture += '\n')
+        for (int x = 0; x < w; x++) {
+            bool here = GetPixel(dc, x, y) == ink;
+            picture += here ? '#' : '.';
+            inked += here;
+            unmirrored += here != (GetPixel(dc, w - 1 - x, y) == ink);
+        }
+    SelectObject(dc, previous), DeleteObject(bitmap), DeleteDC(dc), ReleaseDC(nullptr, screen);
+    EXPECT_TRUE(inked > 8 && unmirrored == 0) << picture;
 }

@@ -77,3 +77,52 @@ TEST(Settings, SchemeNamesTheProfileCannotHoldAreRefused) {
         EXPECT_EQ("", Profile("COLOR SCHEMES", "a", "control.ini") + Profile("x", nullptr, "control.ini")) << name;
     }
 }
+
+// Another program's hold on the settings, from a thread of its own: taken, then let go when asked, or never (the
+// thread ends holding it, which leaves the lock abandoned).
+struct Holder {
+    HANDLE held = CreateEventA(nullptr, TRUE, FALSE, nullptr), letGo = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE thread;
+    explicit Holder(bool lettingGo) : thread(CreateThread(nullptr, 0, Hold, lettingGo ? this : nullptr, 0, nullptr)) {
+        if (lettingGo) WaitForSingleObject(held, INFINITE);
+        else WaitForSingleObject(thread, INFINITE);
+    }
+    ~Holder() { SetEvent(letGo), WaitForSingleObject(thread, INFINITE); }
+    static DWORD WINAPI Hold(void *holder) {
+        HANDLE lock = CreateMutexA(nullptr, FALSE, "Lumivane.ProfileLock");
+        WaitForSingleObject(lock, INFINITE);
+        if (holder) SetEvent(((Holder *)holder)->held), WaitForSingleObject(((Holder *)holder)->letGo, INFINITE);
+        if (holder) ReleaseMutex(lock);
+        return CloseHandle(lock), 0;
+    }
+};
+
+// A holder that does not let go: the command waits once, writes nothing, and says so once. While a write holds the
+// lock, a whole copy of the file lies beside it; a holder that ended in the middle of a write (the file emptied beside
+// that copy) leaves the lock at once, and the copy comes back.
+TEST(Settings, LockedSettingsAreNeverWrittenAndAnEmptiedFileComesBack) {
+    UseEdition(kEditionEnglish);
+    SetProfile("CURRENT", "COLOR SCHEMES", "Sunset", "control.ini"), SetProfile("colors", "Background", "1 2 3");
+    {
+        Holder holder(true);
+        ScriptBoxes({IDYES});
+        ProfileCommand command;
+        FixWithCurrentColorCommand(CommandArgs{nullptr, nullptr, nullptr});
+    }
+    EXPECT_EQ("The settings are locked by another program. Nothing was written into win.ini", ShownTexts().back());
+    EXPECT_EQ(2u, g_shown.size()) << "the question, then one word of the lock";
+    EXPECT_EQ("Sunset|1 2 3", Profile("CURRENT", "COLOR SCHEMES", "control.ini") + "|" + Profile("colors", "Background"));
+    const std::string control = "C:\\windows\\control.ini", copy = control + ".lv-backup", kept = ReadBytes(control);
+    {
+        ProfileLock lock;
+        WritePrivateProfileText("CURRENT", "COLOR SCHEMES", "Kept", "control.ini");
+        EXPECT_EQ(kept, ReadBytes(copy));
+    }
+    EXPECT_EQ("<missing>", ReadBytes(copy));
+    CopyFileA(control.c_str(), copy.c_str(), FALSE), WriteBytes(control, "");
+    Holder ended(false);
+    char value[16] = "";
+    ReadPrivateProfileText("CURRENT", "COLOR SCHEMES", "", value, sizeof value, "control.ini");
+    EXPECT_NE(std::string::npos, ReadBytes(control).find("COLOR SCHEMES=Kept")) << ReadBytes(control);
+    EXPECT_EQ("<missing>", ReadBytes(copy));
+}

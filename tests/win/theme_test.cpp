@@ -14,14 +14,26 @@ static std::string Utf16(const std::wstring &text) {  // little-endian, after it
 TEST(Theme, EveryEncodingInTheSystemCodePage) {
     const std::string sea = GetACP() == 932 ? "海" : "base", path = FreshDir() + "base.theme";
     const std::string colors = "\r\n[Control Panel\\Colors]\r\nWindow=4 5 6\r\n", nul(1, '\0');
-    const std::string module = "@" + DriverDir() + "lv_win_tests.exe,-" + std::to_string(IDS_TITLE_ENGLISH);
+    // A name from a module: only a file of the Windows directory named by its absolute path is ever loaded. The
+    // strings are the program's own (this test carries its resources), copied there and beside the Windows directory.
+    char windows[MAX_PATH];
+    GetWindowsDirectoryA(windows, sizeof windows);
+    const std::string self = DriverDir() + "lv_win_tests.exe", name = "DisplayName=@", english = ",-42" + colors;
+    CopyFileA(self.c_str(), (windows + std::string("\\lv_names.dll")).c_str(), FALSE);
+    CopyFileA(self.c_str(), (windows + std::string("\\..\\lv_names.dll")).c_str(), FALSE);
+    SetCurrentDirectoryA(windows);  // where a search would find a bare name
     struct { std::string bytes, title; } cases[] = {  // title "-": no theme
         {"[Theme]\r\nDisplayName=Sea" + colors, "Sea"}, {"[Theme]\r\nDisplayName=" + colors, "base"},
         {"\xEF\xBB\xBF[Theme]\r\nDisplayName=\xE6\xB5\xB7" + colors, sea},  // UTF-8 海, with its mark
         {"[Theme]\r\nDisplayName=\xE6\xB5\xB7" + colors, sea},               // and without
         {Utf16(L"[Theme]\r\nDisplayName=\u6D77\r\n[Control Panel\\Colors]\r\nWindow=4 5 6\r\n"), sea},
-        {"[Theme]\r\nDisplayName=" + module + colors, "Lumivane"},  // a string of the program's table
-        {"[Theme]\r\nDisplayName=@nosuch.dll,-1" + colors, "base"}, {"[Theme]\r\nDisplayName=Sea" + nul + colors, "-"}};
+        {"[Theme]\r\n" + name + "%SystemRoot%\\lv_names.dll" + english, "Lumivane"},
+        {"[Theme]\r\n" + name + "%SystemRoot%\\lv_names.dll,-2" + colors, GetACP() == 932 ? "　我々は、ルミベインだ。" : "base"},
+        {"[Theme]\r\n" + name + self + english, "base"},                          // outside the Windows directory
+        {"[Theme]\r\n" + name + "%SystemRoot%\\..\\lv_names.dll" + english, "base"},  // and out of it again
+        {"[Theme]\r\n" + name + "lv_names.dll" + english, "base"},                 // found only by a search
+        {"[Theme]\r\n" + name + "\\\\host\\share\\lv_names.dll" + english, "base"},  // on the network
+        {"[Theme]\r\nDisplayName=Sea" + nul + colors, "-"}};
     UseEdition(kEditionEnglish);
     for (const auto &c : cases) {
         WriteBytes(path, c.bytes);
@@ -31,6 +43,7 @@ TEST(Theme, EveryEncodingInTheSystemCodePage) {
         EXPECT_EQ(c.title, ReadColorSetTitle(path.c_str(), title, sizeof title) ? title : "-") << c.bytes;
         EXPECT_EQ(c.title != "-", ReadColorSetColors(&set, path.c_str()) && set.value[5] == 0x060504) << c.bytes;
     }
+    SetCurrentDirectoryA("C:\\");
     WriteBytes(path, "[Control Panel\\Colors]\r\nInfoWindow=1 2 3\r\n");
     ScriptBoxes();
     ColorSet set;
