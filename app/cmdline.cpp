@@ -1,12 +1,19 @@
 #include "cmdline.h"
 
 #include "../colors/apply.h"
+#include "../core/argtext.h"
+#include "../core/capacity.h"
+#include "../core/mbtext.h"
 #include "../resources/msgbox.h"
 
-void CommandLineApply(const char *argumentText, ArgumentRead read) {
-    if (read != kArgumentRead) {
-        ShowMessage(nullptr, kMsgOpenFailed, argumentText, MB_OK | MB_ICONHAND);
+void CommandLineApply(const std::string &argumentText, bool exact) {
+    std::string name = argumentText;
+    if (IsOneQuotedName(name.c_str())) name = name.substr(1, name.size() - 2);
+    char path[kPathCap];
+    if (!exact || !CopyText(path, sizeof path, name.c_str())) {
+        CopyTextCut(path, sizeof path, name.c_str());
+        ShowMessage(nullptr, kMsgOpenFailed, path, MB_OK | MB_ICONHAND);
         return;
     }
-    ApplyColorSetFile(nullptr, argumentText, kFromCommandLine);
+    ApplyColorSetFile(nullptr, path, kFromCommandLine);
 }

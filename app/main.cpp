@@ -1,7 +1,6 @@
 // The program's entry point: edition, association, then one of two roads.
 #include <windows.h>
 
-#include "../core/capacity.h"
 #include "../platform/profile.h"
 #include "../platform/win32.h"
 #include "cmdline.h"
@@ -10,8 +9,8 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE prevInstance, LPSTR, int showCommand) {
     UsePlatformCharStepping();
-    char argument[kPathCap];
-    ArgumentRead read = ReadArgumentText(argument, sizeof argument);
+    std::string argument;
+    bool exact = ReadArgumentText(&argument);
     int associationWasNew;
     {
         // The start-up, and the command-line apply, wait for the settings once.
@@ -21,8 +20,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE prevInstance, LPSTR, int showCo
         char baseName[MAX_PATH];
         if (GetProgramBaseName(baseName, sizeof baseName)) DetectEdition(baseName);
         associationWasNew = RegisterColAssociation(baseName);
-        if (argument[0] != '\0') {
-            CommandLineApply(argument, read);
+        if (!argument.empty()) {
+            CommandLineApply(argument, exact);
             return 0;
         }
     }

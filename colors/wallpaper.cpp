@@ -35,15 +35,26 @@ void ApplyWallpaper(HWND owner, const char *fileName, int32_t tile) {
         ShowMessage(owner, kMsgWallpaperMissing, fileName, MB_OK | MB_ICONERROR);
         return;
     }
+    // A file that is no picture (an empty one, a device) is refused before
+    // anything is written; so is a picture the system refuses to show.
+    if (!IsPictureFile(fullPath)) {
+        ShowMessage(owner, kMsgWallpaperRefused, fileName, MB_OK | MB_ICONERROR);
+        return;
+    }
     ProfileLock lock;  // the tile flag and the picture belong together
     if (!lock.Held()) {
         TellProfileWrite(owner, kProfileBusy, "win.ini");
         return;
     }
-    char tileText[16];
+    char tileText[16], oldTile[16];
+    ReadProfileText("Desktop", "TileWallpaper", "0", oldTile, sizeof oldTile);
     snprintf(tileText, sizeof tileText, "%d", (int)tile);
     WriteProfileText("Desktop", "TileWallpaper", tileText);
-    WriteDesktopWallpaper(fullPath);
+    if (WriteDesktopWallpaper(fullPath) != kProfileWritten) {
+        WriteProfileText("Desktop", "TileWallpaper", oldTile);
+        ShowMessage(owner, kMsgWallpaperRefused, fileName, MB_OK | MB_ICONERROR);
+        return;
+    }
     SendMessageA(HWND_BROADCAST, WM_SYSCOLORCHANGE, 0, 0);
     InvalidateRect(GetDesktopWindow(), nullptr, TRUE);
 }

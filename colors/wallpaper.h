@@ -10,6 +10,7 @@ bool ReadCurrentWallpaper(char *name, size_t cap, int32_t *tile);
 // The same with the setting's whole path; false too when it does not fit.
 bool ReadCurrentWallpaperPath(char *path, size_t cap, int32_t *tile);
 // Finds the bitmap (from the program's directory first), records the tile
-// flag, sets the wallpaper and repaints. A missing file is reported in a box
-// owned by owner.
+// flag, sets the wallpaper and repaints. A missing file, one that is no
+// picture or one the system refuses to show is reported in a box owned by
+// owner, with nothing written.
 void ApplyWallpaper(HWND owner, const char *fileName, int32_t tile);

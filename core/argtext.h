@@ -1,6 +1,8 @@
 // The argument text that the start-up code leaves of a command line, in the
 // narrow or the wide command line. Pure.
 #pragma once
+#include <string.h>
+
 #include <type_traits>
 
 // Skips the program's name (possibly in double quotes) and every following
@@ -19,4 +21,15 @@ const Char *ArgumentText(const Char *commandLine) {
     }
     while (*p && code(*p) <= ' ') p++;
     return p;
+}
+
+// True when the whole argument text is one name in a pair of double quotes,
+// as shells pass a name that holds blanks ("C:\My Themes\Jungle (256
+// color).theme"): the name is then the text between them. Anything else (no
+// quotes, a lone quote, quotes inside, blanks after the closing one) is the
+// name as it stands. A quote (0x22) is never the second byte of a Shift-JIS
+// character: the bytes can be searched.
+inline bool IsOneQuotedName(const char *text) {
+    size_t n = strlen(text);
+    return n >= 3 && text[0] == '"' && text[n - 1] == '"' && !memchr(text + 1, '"', n - 2);
 }

@@ -104,6 +104,11 @@ const Message kMessages[kMessageKeyCount] = {
      "\x82\xC4\x82\xA2\x82\xE9\x82\xBD\x82\xDF\x81\x41\x89\xBD\x82\xE0\x8F\x91\x82\xAB\x8D\x9E\x82\xDD\x82\xDC"
      "\x82\xB9\x82\xF1\x82\xC5\x82\xB5\x82\xBD\x81\x42",
      kTextFirstInEnglish},
+    // 壁紙ファイル %s を壁紙にできません。
+    {"Wall Paper File %s can't be set as Wall Paper",
+     "\x95\xC7\x8E\x86\x83\x74\x83\x40\x83\x43\x83\x8B\x20\x25\x73\x20\x82\xF0\x95\xC7\x8E\x86\x82\xC9\x82\xC5"
+     "\x82\xAB\x82\xDC\x82\xB9\x82\xF1\x81\x42",
+     kFormat},
     {"NO FILE NAME!!!", "NO FILE NAME!!!", kTextAlone},
     {"Can't delete the file", "Can't delete the file", kTextAlone},
     {"Internal Error, Can't find COLORS section in file", "Internal Error, Can't find COLORS section in file",

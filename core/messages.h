@@ -26,6 +26,7 @@ enum MessageKey {
     kMsgUnstorableName,    // English: text, name; Japanese: name, text
     kMsgThemeWithoutColors,  // English: text, name; Japanese: name, text
     kMsgSettingsBusy,      // English: text, name; Japanese: name, text
+    kMsgWallpaperRefused,  // the name in place of the "%s" of its format
     // Shown in English in every edition.
     kMsgNoFileName,        // "NO FILE NAME!!!"
     kMsgCantDelete,        // "Can't delete the file"

@@ -1,6 +1,7 @@
 #include "files.h"
 
 #include "../core/mbtext.h"
+#include "../core/picture.h"
 
 static const LONGLONG kLargestFileText = 0x7FFFFFFF;
 
@@ -114,3 +115,16 @@ bool FileExists(const char *name) {
 }
 
 bool DeleteFileNamed(const char *path) { return DeleteFileA(path) != 0; }
+
+bool IsPictureFile(const char *path) {
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    unsigned char head[kPictureHeadBytes];
+    DWORD got = 0;
+    // A device (a console, a port) is never read: it could wait for ever.
+    bool picture = GetFileType(file) == FILE_TYPE_DISK && ReadFile(file, head, sizeof head, &got, nullptr) &&
+                   LooksLikePicture(head, got);
+    CloseHandle(file);
+    return picture;
+}

@@ -31,3 +31,6 @@ bool FileExists(const char *name);
 // directory and PATH. The full path found.
 bool SearchFileFullPath(const char *name, char *fullPath, size_t cap);
 bool DeleteFileNamed(const char *path);
+// True when path is a file on a disk (not a device) that begins as a picture
+// the desktop can show does.
+bool IsPictureFile(const char *path);

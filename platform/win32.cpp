@@ -1,7 +1,5 @@
 #include "win32.h"
 
-#include <string>
-
 #include "../core/argtext.h"
 #include "../core/mbtext.h"
 
@@ -59,7 +57,7 @@ void WriteSysColors(int count, const int *elements, const COLORREF *values) {
     SetSysColors(count, elements, values);
 }
 
-ArgumentRead ReadArgumentText(char *out, size_t cap) {
+bool ReadArgumentText(std::string *text) {
     // The ANSI command line is made from the wide one by best fit, which
     // turns a fullwidth backslash into '\': another file. Only an exact
     // conversion names the file the user opened.
@@ -68,11 +66,9 @@ ArgumentRead ReadArgumentText(char *out, size_t cap) {
     BOOL lossy = FALSE;
     int size =
         length ? WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, argument, length, nullptr, 0, "?", &lossy) : 0;
-    std::string text((size_t)(size > 0 ? size : 0), '\0');
-    if (size > 0) WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, argument, length, &text[0], size, "?", &lossy);
-    CopyTextCut(out, cap, text.c_str());
-    if (lossy) return kArgumentNotExact;
-    return text.size() < cap ? kArgumentRead : kArgumentTooLong;
+    text->assign((size_t)(size > 0 ? size : 0), '\0');
+    if (size > 0) WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, argument, length, &(*text)[0], size, "?", &lossy);
+    return !lossy;
 }
 
 static const char *PlatformNextChar(const char *p) { return CharNextA(p); }

@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <stddef.h>
 
+#include <string>
+
 // The window and dialog procedures are exported by name.
 #define LV_EXPORT extern "C" __declspec(dllexport)
 
@@ -37,13 +39,9 @@ COLORREF ReadSysColor(int element);
 void WriteSysColors(int count, const int *elements, const COLORREF *values);
 
 // The argument text of the command line (ArgumentText's rules), read from
-// the wide command line and brought into the system code page.
-enum ArgumentRead {
-    kArgumentRead,
-    kArgumentNotExact,  // a character the code page lacks stands as '?'
-    kArgumentTooLong,   // out holds what fits, cut between characters
-};
-ArgumentRead ReadArgumentText(char *out, size_t cap);
+// the wide command line and brought into the system code page. False when
+// a character does not convert exactly: it stands as '?' then.
+bool ReadArgumentText(std::string *text);
 
 // Installs CharNextA as the text helpers' character stepping.
 void UsePlatformCharStepping();

@@ -45,26 +45,44 @@ TEST(CmdLine, AppliesColorsAndWallpaperAndEnds) {
     ReleaseMutex(lock), CloseHandle(lock);
 }
 
-// The argument is used as it stands (quotes kept) and never cut, nor turned into another name by a best fit (sub＼x.col
-// is not sub\x.col); a file of neither form is passed over in silence.
-TEST(CmdLine, WhatGoesWrongIsToldOnceAndTheProgramEnds) {
-    ProgramDir p = PrepareProgram();
+// The argument text as the shell passes it, in the edition the program's name and the locale give. A name in double
+// quotes is used without them (blanks and parentheses included); any other text as it stands: a lone quote, quotes
+// inside, a trailing blank. Never cut, nor turned into another name by a best fit (sub∕x.col is not sub/x.col). A file
+// of neither form is passed over in silence; every other failure is told once, and the program ends.
+static void ArgumentTexts(const std::string &dirSuffix, bool english) {
+    ProgramDir p = PrepareProgram("LUMVAN32.EXE", {}, dirSuffix);
+    auto told = [&](const std::string &name) {
+        return (english ? "Can't access file: " + name : name + "にアクセスできません。") + " | " +
+               (english ? "Lumivane" : "るみべいん") + " | 0";
+    };
     WriteBytes(p.dir + "notes.col", "Just notes\r\n" + kLines);
+    WriteBytes(p.dir + "My Sets (2).col", ColFile("Sets", kLines));
     CreateDirectoryA((p.dir + "sub").c_str(), nullptr);
     WriteBytes(p.dir + "sub\\x.col", ColFile("X", kLines));
-    std::string quoted = "\"" + p.dir + "missing.col\"", tooLong;
+    std::string tooLong;
     while (tooLong.size() < 140) tooLong += ".\\";
-    struct { std::wstring argument; std::string told; } cases[] = {
-        {Wide(quoted), "Can't access file: " + quoted + " | Lumivane | 0"},
-        {Wide(tooLong + "notes.col"), "Can't access file: " + tooLong.substr(0, 131) + " | Lumivane | 0"},
-        {L"sub\uFF3Cx.col", "Can't access file: sub?x.col | Lumivane | 0"},
+    struct { std::wstring argument; std::string told; } cases[] = {  // told "applied": the colors, nothing said
+        {Wide("\"" + p.dir + "My Sets (2).col\""), "applied"},
+        {L"\"sub\\x.col\"", "applied"},
+        {L"\"missing.col\"", told("missing.col")},
+        {L"sub\\x.col ", "applied"},
+        {L"\"sub\\x.col", told("\"sub\\x.col")},
+        {L"\"sub\"\\x.col", told("\"sub\"\\x.col")},
+        {Wide(tooLong + "notes.col"), told(tooLong.substr(0, 131))},
+        {L"sub\u2215x.col", told("sub?x.col")},                              // no division slash in either code page
+        {L"sub\uFF3Cx.col", told(english ? "sub?x.col" : "sub＼x.col")},  // a fullwidth backslash in Shift-JIS only
         {L"notes.col", "0"}};
-    for (const auto &c : cases) {
+    for (size_t i = 0; i < sizeof cases / sizeof cases[0]; i++) {
+        const auto &c = cases[i];
+        const bool applied = c.told == "applied", silent = applied || c.told == "0";
         SetDesktopColors(StartingColors());
-        EXPECT_EQ(c.told, Started(p, c.argument, p.dir, c.told != "0"));
-        EXPECT_EQ(StartingColors(), DesktopColors()) << c.told;
+        EXPECT_EQ(applied ? "0" : c.told, Started(p, c.argument, p.dir, !silent)) << "row " << i;
+        EXPECT_EQ(applied ? kApplied : StartingColors(), DesktopColors()) << "row " << i;
     }
 }
+
+TEST(CmdLine, ArgumentTexts) { ArgumentTexts("", true); }
+TEST(CmdLineJapanese, ArgumentTexts) { ArgumentTexts("_表ソ", false); }
 
 // The Japanese editions, chosen by the name, in a directory whose name holds 表 and ソ, which end in the byte of '\':
 // the colors are applied, then the missing bitmap is told.

@@ -56,12 +56,24 @@ TEST_F(ShiftJisTest, BoundedCopies) {
     }
 }
 
+// The argument text, and whether it is one name in quotes (quotes are bytes no Shift-JIS character holds).
 TEST(ArgumentText, SkipsTheProgramNameAndTheCodesUpTo32) {
-    struct { const char *commandLine, *argument; } cases[] = {
-        {"\"C:\\Program Files\\LUMVAN32.EXE\" a.col", "a.col"}, {"LUMVAN32.EXE\t\x01\x1F \r\na.col", "a.col"},
-        {"\"unterminated name", ""}, {"C:\\ソフト\\LUMVAN32.EXE a.col", "a.col"}, {"LUMVAN32.EXE \x7F", "\x7F"},
-        {"LUMVAN32.EXE \"C:\\My Files\\a.col\"  ", "\"C:\\My Files\\a.col\"  "}};
-    for (const auto &c : cases) EXPECT_STREQ(c.argument, ArgumentText(c.commandLine)) << c.commandLine;
+    struct { const char *commandLine, *argument; bool quotedName; } cases[] = {
+        {"\"C:\\Program Files\\LUMVAN32.EXE\" a.col", "a.col", false},
+        {"LUMVAN32.EXE\t\x01\x1F \r\na.col", "a.col", false},
+        {"\"unterminated name", "", false},
+        {"C:\\ソフト\\LUMVAN32.EXE a.col", "a.col", false},
+        {"LUMVAN32.EXE \x7F", "\x7F", false},
+        {"LUMVAN32.EXE \"C:\\My Files\\a (1).col\"", "\"C:\\My Files\\a (1).col\"", true},
+        {"LUMVAN32.EXE \"表ソ\\Jungle (256 color).theme\"", "\"表ソ\\Jungle (256 color).theme\"", true},
+        {"LUMVAN32.EXE \"a.col\" ", "\"a.col\" ", false},
+        {"LUMVAN32.EXE \"a.col", "\"a.col", false},
+        {"LUMVAN32.EXE \"a\"b.col\"", "\"a\"b.col\"", false},
+        {"LUMVAN32.EXE \"\"", "\"\"", false}};
+    for (const auto &c : cases) {
+        EXPECT_STREQ(c.argument, ArgumentText(c.commandLine)) << c.commandLine;
+        EXPECT_EQ(c.quotedName, IsOneQuotedName(ArgumentText(c.commandLine))) << c.commandLine;
+    }
 }
 
 TEST_F(ShiftJisTest, EntryNames) {

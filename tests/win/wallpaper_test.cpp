@@ -23,14 +23,19 @@ TEST(Wallpaper, SavedWithTheColors) {
     ResetSaveState();
 }
 
-// From the list, every wallpaper message is the panel's, a name too long to be a file's included; nothing is written.
+// From the list, every wallpaper message is the panel's, a name too long to be a file's included; a file that is no
+// picture is refused before the system is asked. Nothing is written; the colors are applied all the same.
 TEST(Wallpaper, MissingOnesAreToldToTheOwner) {
-    std::string path = FreshDir() + "paper.col";
+    const std::string dir = FreshDir(), path = dir + "paper.col", notes = dir + "notes.bmp", empty = dir + "empty.bmp";
+    WriteBytes(notes, "Not a picture at all"), WriteBytes(empty, "");
     HWND owner = CreateWindowA("STATIC", "owner", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     struct { Edition edition; std::string name, told; } cases[] = {
         {kEditionEnglish, "gone.bmp", "Wall Paper File gone.bmp not Found"},
         {kEditionEnglish, std::string(300, 'w'), "Wall Paper File " + std::string(259, 'w') + " not Found"},
-        {kEditionSibling, "gone.bmp", "壁紙ファイル gone.bmp が見つかりません。"}};
+        {kEditionEnglish, notes, "Wall Paper File " + notes + " can't be set as Wall Paper"},
+        {kEditionEnglish, empty, "Wall Paper File " + empty + " can't be set as Wall Paper"},
+        {kEditionSibling, "gone.bmp", "壁紙ファイル gone.bmp が見つかりません。"},
+        {kEditionSibling, empty, "壁紙ファイル " + empty + " を壁紙にできません。"}};
     for (const auto &c : cases) {
         if (!kEditions[c.edition].english && GetACP() != 932) break;
         WriteBytes(path, "[WindowsSystemColors]\r\n[ListOfColors]\r\n[WallPaper]\r\nWallpaper= " + c.name +
