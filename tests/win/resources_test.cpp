@@ -34,15 +34,15 @@ TEST(Resources, CloseBoxIsACrossNotALetter) {
     HGDIOBJ previous = SelectObject(dc, bitmap);
     RECT r = {0, 0, w, h};
     DrawFrameControl(dc, &r, DFC_CAPTION, DFCS_CAPTIONCLOSE);
-    const COLORREF ink = GetSysColor(COLOR_BTNTEXT);
-    std::string picture;
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    std::string picture;  // inside the button's 3-D edges: whatever is not its face is the glyph
     int inked = 0, unmirrored = 0;
-    for (int y = 0; y < h; y++, picture += '\n')
-        for (int x = 0; x < w; x++) {
-            bool here = GetPixel(dc, x, y) == ink;
+    for (int y = 3; y < h - 3; y++, picture += '\n')
+        for (int x = 3; x < w - 3; x++) {
+            bool here = GetPixel(dc, x, y) != face;
             picture += here ? '#' : '.';
             inked += here;
-            unmirrored += here != (GetPixel(dc, w - 1 - x, y) == ink);
+            unmirrored += here != (GetPixel(dc, w - 1 - x, y) != face);
         }
     SelectObject(dc, previous), DeleteObject(bitmap), DeleteDC(dc), ReleaseDC(nullptr, screen);
     EXPECT_TRUE(inked > 8 && unmirrored == 0) << picture;
