@@ -4,7 +4,7 @@
 #include "../core/argtext.h"
 #include "../core/capacity.h"
 #include "../core/mbtext.h"
-#include "../resources/msgbox.h"
+#include "../messages/msgbox.h"
 
 void CommandLineApply(const std::string &argumentText, bool exact) {
     std::string name = argumentText;

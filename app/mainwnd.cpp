@@ -9,7 +9,7 @@
 #include "../core/capacity.h"
 #include "../platform/listbox.h"
 #include "../platform/profile.h"
-#include "../resources/resource.h"
+#include "../core/resource.h"
 #include "../state/appstate.h"
 #include "panel.h"
 

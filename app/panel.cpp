@@ -12,7 +12,7 @@
 #include "../core/theme_text.h"
 #include "../platform/listbox.h"
 #include "../platform/profile.h"
-#include "../resources/resource.h"
+#include "../core/resource.h"
 #include "../state/appstate.h"
 
 // Adds one file entry, "(" name ")" TAB title. A name the entry cannot hold

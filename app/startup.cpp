@@ -5,7 +5,7 @@
 #include "../core/capacity.h"
 #include "../core/mbtext.h"
 #include "../platform/profile.h"
-#include "../resources/msgbox.h"
+#include "../messages/msgbox.h"
 #include "../state/appstate.h"
 
 void DetectEdition(const char *baseName) {

@@ -1,6 +1,6 @@
 # MinGW build: the program, and the Windows-side tests run under Wine.
 enable_language(RC)
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/resources -I${CMAKE_BINARY_DIR}/generated")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/core -I${CMAKE_SOURCE_DIR}/resources -I${CMAKE_BINARY_DIR}/generated")
 
 # The version for the resource script, and for scripts/package the name the
 # release archives carry ("2.1-beta-1.0").
@@ -14,14 +14,14 @@ set(LV_STATIC -static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp
 file(GLOB LV_WIN_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/platform/*.cpp
   ${CMAKE_SOURCE_DIR}/state/*.cpp
-  ${CMAKE_SOURCE_DIR}/resources/*.cpp
+  ${CMAKE_SOURCE_DIR}/messages/*.cpp
   ${CMAKE_SOURCE_DIR}/colors/*.cpp
   ${CMAKE_SOURCE_DIR}/commands/*.cpp
   ${CMAKE_SOURCE_DIR}/app/*.cpp
 )
 list(FILTER LV_WIN_SOURCES EXCLUDE REGEX "app/main\\.cpp$")
 add_library(lvwin STATIC ${LV_WIN_SOURCES})
-target_compile_options(lvwin PRIVATE ${LV_WARNINGS})
+target_compile_options(lvwin PRIVATE ${LV_WARNINGS} ${LV_CHARSET})
 target_link_libraries(lvwin PUBLIC lvpure user32 gdi32 kernel32)
 
 add_executable(LUMVAN32 WIN32 app/main.cpp resources/lumivane.rc)

@@ -6,7 +6,7 @@
 #include "../core/colfile_text.h"
 #include "../core/theme_text.h"
 #include "../platform/win32.h"
-#include "../resources/msgbox.h"
+#include "../messages/msgbox.h"
 #include "../state/appstate.h"
 #include "colfile.h"
 #include "syscolors.h"

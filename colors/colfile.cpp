@@ -8,7 +8,7 @@
 #include "../core/theme_text.h"
 #include "../platform/textcode.h"
 #include "../platform/win32.h"
-#include "../resources/msgbox.h"
+#include "../messages/msgbox.h"
 #include "../state/appstate.h"
 #include "syscolors.h"
 #include "theme.h"
@@ -40,15 +40,15 @@ bool LoadThemeText(const char *path, FileText *file) {
     return false;
 }
 
-bool LoadColorSetText(const char *path, FileText *file, MessageKey openFailure) {
+bool LoadColorSetText(const char *path, FileText *file, MessageId openFailure) {
     switch (LoadWholeFile(path, file)) {
     case kFileRead:
         if (InSystemCodePage(file)) return true;
         FreeFileText(file);
-        ShowOutOfMemory();
+        ShowMessage(nullptr, kMsgOutOfMemory, nullptr, MB_OK | MB_ICONHAND);
         return false;
     case kFileNoMemory:
-        ShowOutOfMemory();
+        ShowMessage(nullptr, kMsgOutOfMemory, nullptr, MB_OK | MB_ICONHAND);
         return false;
     case kFileCantOpen:
         break;

@@ -17,7 +17,7 @@ int WriteColorSetFile(const ColorSet &colors, const char *path, const char *prim
 // Loads a color-set file whole; any other file in UTF-8 or UTF-16 comes in
 // the system code page. On failure it shows the out-of-memory box, or the
 // message openFailure with the path, and gives false.
-bool LoadColorSetText(const char *path, FileText *file, MessageKey openFailure);
+bool LoadColorSetText(const char *path, FileText *file, MessageId openFailure);
 // Loads path when it is a theme, in the system code page; false, showing
 // nothing, when it is not one or cannot be read.
 bool LoadThemeText(const char *path, FileText *file);

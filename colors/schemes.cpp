@@ -7,7 +7,7 @@
 #include "../core/scheme_codec.h"
 #include "../platform/profile.h"
 #include "../platform/win32.h"
-#include "../resources/msgbox.h"
+#include "../messages/msgbox.h"
 #include "../state/appstate.h"
 #include "syscolors.h"
 
@@ -26,7 +26,7 @@ HLOCAL AllocProfileBuffer(WORD preferred, WORD minimum) {
 void ListSchemes(HWND listBox) {
     HLOCAL block = AllocProfileBuffer(32767, 256);
     if (!block) {
-        ShowOutOfMemory();
+        ShowMessage(nullptr, kMsgOutOfMemory, nullptr, MB_OK | MB_ICONHAND);
         return;
     }
     DWORD size = (DWORD)LocalSize(block);
@@ -35,7 +35,7 @@ void ListSchemes(HWND listBox) {
     if (size < 2 || count >= size - 2) {
         LocalUnlock(block);
         LocalFree(block);
-        ShowOutOfMemory();
+        ShowMessage(nullptr, kMsgOutOfMemory, nullptr, MB_OK | MB_ICONHAND);
         return;
     }
     for (const char *name = names; *name; name += strlen(name) + 1) {
@@ -53,7 +53,7 @@ bool ReadScheme(ColorSet *set, const char *key) {
     HLOCAL block = AllocProfileBuffer(32767, 256);
     if (!block) {
         ShowArrowCursor();
-        ShowOutOfMemory();
+        ShowMessage(nullptr, kMsgOutOfMemory, nullptr, MB_OK | MB_ICONHAND);
         return false;
     }
     DWORD size = (DWORD)LocalSize(block);
@@ -63,7 +63,7 @@ bool ReadScheme(ColorSet *set, const char *key) {
         LocalUnlock(block);
         LocalFree(block);
         ShowArrowCursor();
-        ShowOutOfMemory();
+        ShowMessage(nullptr, kMsgOutOfMemory, nullptr, MB_OK | MB_ICONHAND);
         return false;
     }
     CaptureColors(set);

@@ -11,7 +11,7 @@
 #include "../platform/files.h"
 #include "../platform/textcode.h"
 #include "../platform/win32.h"
-#include "../resources/msgbox.h"
+#include "../messages/msgbox.h"
 #include "syscolors.h"
 
 // The modules a theme may take its name from: files of the Windows

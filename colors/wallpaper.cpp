@@ -4,11 +4,15 @@
 
 #include "../core/capacity.h"
 #include "../core/mbtext.h"
-#include "../core/messages.h"
 #include "../platform/files.h"
 #include "../platform/profile.h"
 #include "../platform/win32.h"
-#include "../resources/msgbox.h"
+#include "../messages/msgbox.h"
+
+// What win.ini's Desktop "Wallpaper" holds when no wallpaper is in force,
+// in either language: both are recognised in every edition.
+static const char kWallpaperNoneEnglish[] = "(none)";
+static const char kWallpaperNoneJapanese[] = "(なし)";
 
 bool ReadCurrentWallpaperPath(char *path, size_t cap, int32_t *tile) {
     char value[kLineCap];

@@ -1,23 +1,23 @@
 #include "about.h"
 
 #include "../colors/syscolors.h"
-#include "../resources/msgbox.h"
-#include "../resources/resource.h"
+#include "../messages/msgbox.h"
+#include "../core/resource.h"
 #include "../state/appstate.h"
 #include "logo.h"
 
 void GreetingSequence() {
-    ShowString(nullptr, IDS_GREETING, MB_OK | MB_SYSTEMMODAL);
+    ShowStrings(nullptr, IDS_GREETING, kOneString, MB_OK | MB_SYSTEMMODAL);
     ColorSet previous;
     CaptureColors(&previous);
     ApplyColors(GreetingColors);
     if (ColorsMatch(GreetingColors, previous)) {
-        ShowStringRun(nullptr, IDS_ALREADY_1, MB_OK);
-    } else if (ShowStringRun(nullptr, IDS_TAKEOVER_1, MB_YESNO) == IDNO) {
+        ShowStrings(nullptr, IDS_ALREADY_1, kWholeRun, MB_OK);
+    } else if (ShowStrings(nullptr, IDS_TAKEOVER_1, kWholeRun, MB_YESNO) == IDNO) {
         ApplyColors(previous);
-        ShowStringRun(nullptr, IDS_PARDON_1, MB_OK);
+        ShowStrings(nullptr, IDS_PARDON_1, kWholeRun, MB_OK);
     }
-    ShowStringRun(nullptr, RunningEdition().aboutRun, MB_OK);
+    ShowStrings(nullptr, RunningEdition().aboutRun, kWholeRun, MB_OK);
 }
 
 void AboutCommand(const CommandArgs &args) {
@@ -29,5 +29,5 @@ void AboutCommand(const CommandArgs &args) {
         if (QuitIsPending()) return;
     }
     if (edition.playsGreeting) GreetingSequence();
-    else ShowStringRun(nullptr, edition.aboutRun, MB_OK);
+    else ShowStrings(nullptr, edition.aboutRun, kWholeRun, MB_OK);
 }

@@ -10,8 +10,8 @@
 #include "../core/savename.h"
 #include "../core/theme_text.h"
 #include "../platform/files.h"
-#include "../resources/msgbox.h"
-#include "../resources/resource.h"
+#include "../messages/msgbox.h"
+#include "../core/resource.h"
 #include "../state/appstate.h"
 #include "savestate.h"
 
@@ -106,7 +106,7 @@ static INT_PTR OnAddOk(HWND dialog) {
     if (HasWildcard(text)) {
         ApplyTypedPattern(dialog, text);
     } else if (text[0] == '\0') {
-        ShowMessageUncaptioned(dialog, kMsgNoFileName, MB_OK | MB_ICONQUESTION);
+        ShowMessage(dialog, kMsgNoFileName, nullptr, MB_OK | MB_ICONQUESTION);
     } else {
         UnlockText(typed);
         ChooseFile(dialog, typed);
@@ -188,7 +188,7 @@ int ImportFile(const char *destination, const char *source) {
         ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
         return 0;
     case kImportRenameFailed: {
-        ShowRenameFailed(tempName, destination);
+        ShowMessage(nullptr, kMsgRenameFailed, tempName, MB_OK, destination);
         return 0;
     }
     }

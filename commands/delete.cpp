@@ -5,7 +5,7 @@
 #include "../core/mbtext.h"
 #include "../platform/files.h"
 #include "../platform/win32.h"
-#include "../resources/msgbox.h"
+#include "../messages/msgbox.h"
 
 void DeleteColorSetCommand(const CommandArgs &args) {
     if (!args.entry) return;

@@ -1,11 +1,11 @@
 #include "fix.h"
 
 #include "../colors/syscolors.h"
-#include "../resources/msgbox.h"
+#include "../messages/msgbox.h"
 #include "../state/appstate.h"
 
 void FixWithCurrentColorCommand(const CommandArgs &args) {
-    if (ShowStringRun(args.owner, RunningEdition().fixQuestionRun, MB_YESNO) != IDYES) return;
+    if (ShowStrings(args.owner, RunningEdition().fixQuestionRun, kWholeRun, MB_YESNO) != IDYES) return;
     ColorSet colors;
     CaptureColors(&colors);
     ProfileWrite colorsWritten = WriteColorsToWinIni(colors);

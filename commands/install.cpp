@@ -6,7 +6,7 @@
 #include "../core/entryname.h"
 #include "../core/scheme_codec.h"
 #include "../platform/listbox.h"
-#include "../resources/msgbox.h"
+#include "../messages/msgbox.h"
 #include "../state/appstate.h"
 
 int InstallFileEntry(const char *entry) {

@@ -4,7 +4,7 @@
 
 #include <stdint.h>
 
-#include "../resources/resource.h"
+#include "../core/resource.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include "../core/savename.h"
 #include "../core/theme_text.h"
 #include "../platform/files.h"
-#include "../resources/msgbox.h"
-#include "../resources/resource.h"
+#include "../messages/msgbox.h"
+#include "../core/resource.h"
 #include "../state/appstate.h"
 #include "savestate.h"
 
@@ -221,6 +221,11 @@ static void RunSaveAs(HWND owner) {
 }
 
 void SaveAsCommand(const CommandArgs &args) { RunSaveAs(args.owner); }
+
+// What the first-run save proposes.
+static const char kOwnersFileName[] = "owners.col";
+static const char kOwnersTitleEnglish[] = "Owners Default Color";
+static const char kOwnersTitleJapanese[] = "オーナー・デフォルト";
 
 void FirstRunSave(HWND owner) {
     g_saveState.fileName = SetBlockText(g_saveState.fileName, kOwnersFileName);

@@ -6,8 +6,8 @@
 #include "../core/capacity.h"
 #include "../core/mbtext.h"
 #include "../core/savename.h"
-#include "../resources/msgbox.h"
-#include "../resources/resource.h"
+#include "../messages/msgbox.h"
+#include "../core/resource.h"
 #include "../state/appstate.h"
 
 SaveStateRecord g_saveState = {nullptr, nullptr, nullptr, nullptr, false};
@@ -21,7 +21,7 @@ static OptionalText TextStorage(OptionalText old, size_t size) {
     HLOCAL block = old ? LocalReAlloc(old, size, LMEM_MOVEABLE) : LocalAlloc(LMEM_MOVEABLE, size);
     if (!block) {
         if (old) LocalFree(old);
-        ShowOutOfMemory();
+        ShowMessage(nullptr, kMsgOutOfMemory, nullptr, MB_OK | MB_ICONHAND);
     }
     return block;
 }
@@ -63,7 +63,7 @@ bool AppendDefaultExtension(OptionalText *text) {
     UnlockText(*text);
     HLOCAL grown = LocalReAlloc(*text, size, LMEM_MOVEABLE);
     if (!grown) {
-        ShowOutOfMemory();
+        ShowMessage(nullptr, kMsgOutOfMemory, nullptr, MB_OK | MB_ICONHAND);
         return false;
     }
     *text = grown;

@@ -6,7 +6,7 @@
 #include "mbtext.h"
 
 const char kHeaderCurrent[] = "[WindowsSystemColors]";
-const char kHeaderLegacy[] = "\x5B\x82\xE9\x82\xDD\x82\xD7\x82\xA2\x82\xF1\x5D";  // [るみべいん]
+const char kHeaderLegacy[] = "[るみべいん]";  // 12 bytes in Shift-JIS
 const char kVersionSuffix[] = " VER01.00";
 const char kSectionPrimary[] = "[LUMIVANE]";
 const char kSectionSibling[] = "[VELTINA]";

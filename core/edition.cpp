@@ -2,7 +2,7 @@
 
 #include <string.h>
 
-#include "../resources/resource.h"
+#include "resource.h"
 #include "colfile_text.h"
 #include "mbtext.h"
 

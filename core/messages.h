@@ -1,59 +1,57 @@
-// The program's fixed messages: the pairs held in code (English for the
-// English edition, Japanese in Shift-JIS for the Japanese ones), the texts
-// shown in English in every edition, and the composition of a message with
-// a file or scheme name. Pure code.
+// The catalogue of the program's messages: every box it shows but the
+// string table's texts (About, the greeting, Fix's question). Each message is
+// held in English, for the English edition, and in Japanese, for the
+// Japanese ones (Shift-JIS: the source is UTF-8, compiled to code page 932),
+// as a format in which each "%s" stands for a name, in the order given.
+// Pure code.
 #pragma once
 #include <stddef.h>
 
 #include "edition.h"
 
-enum MessageKey {
-    kMsgReplace,           // name, then text
-    kMsgWildcard,          // text alone
-    kMsgOutOfMemory,       // caption of the out-of-memory box
-    kMsgSourceMissing,     // English: text, name; Japanese: name, text
-    kMsgSaveFailed,        // English: text, name; Japanese: name, text
-    kMsgOpenFailed,        // English: text, name; Japanese: name, text
-    kMsgBadLine,           // text alone
-    kMsgDeleteQuestion,    // entry, then text
-    kMsgFirstRun,          // text alone
-    kMsgInstalledAlready,  // name, then text
-    kMsgSystemScheme,      // text alone
-    kMsgInstallAll,        // text alone
-    kMsgWriteFailed,       // English: text, name; Japanese: name, text
-    kMsgCopyFailed,        // English: text, name; Japanese: name, text
-    kMsgPatternTooLong,    // English: text, name; Japanese: name, text
-    kMsgUnstorableName,    // English: text, name; Japanese: name, text
-    kMsgThemeWithoutColors,  // English: text, name; Japanese: name, text
-    kMsgSettingsBusy,      // English: text, name; Japanese: name, text
-    kMsgWallpaperRefused,  // the name in place of the "%s" of its format
-    // Shown in English in every edition.
-    kMsgNoFileName,        // "NO FILE NAME!!!"
-    kMsgCantDelete,        // "Can't delete the file"
+enum MessageId {
+    kMsgReplace,           // NAME is already there: replace it?
+    kMsgWildcard,          // a wildcard in a name to save
+    kMsgOutOfMemory,       // the caption of the out-of-memory box
+    kMsgRenameFailed,      // TEMP could not become DESTINATION
+    kMsgSourceMissing,     // the file to import is not there
+    kMsgSaveFailed,        // a file could not be written
+    kMsgOpenFailed,        // a file could not be opened
+    kMsgBadLine,           // a color line names no element
+    kMsgDeleteQuestion,    // ENTRY: delete its file?
+    kMsgFirstRun,          // save the colors now on screen?
+    kMsgInstalledAlready,  // SCHEME exists: overwrite it?
+    kMsgSystemScheme,      // a control-panel scheme cannot be installed
+    kMsgInstallAll,        // every file will be installed
+    kMsgWriteFailed,       // a profile file could not be written
+    kMsgCopyFailed,        // a file to import could not be copied
+    kMsgPatternTooLong,    // a typed pattern does not fit
+    kMsgUnstorableName,    // a name the profile cannot hold as a key
+    kMsgThemeWithoutColors,
+    kMsgSettingsBusy,      // another program holds the profile lock
+    kMsgWallpaperMissing,  // the same text as strings 48 and 49
+    kMsgWallpaperRefused,  // not a picture the desktop can show
+    // The same English text in every edition.
+    kMsgNoFileName,
+    kMsgCantDelete,
     kMsgNoColorsSection,
     kMsgNotColorSet,
-    kMsgInternalNotFound,  // the name in place of the "%s" of its format
-    // A format of the string table, the name in place of its "%s".
-    kMsgWallpaperMissing,
-    kMessageKeyCount
+    kMsgInternalNotFound,
+    kMessageCount
 };
 
-// The text of a message for an edition; empty for a string-table message.
-const char *MessageText(MessageKey key, Edition edition);
-// The string-table id of a message's format for an edition; 0 when the
-// message is held in code.
-int MessageStringId(MessageKey key, Edition edition);
-// The message with the name placed as the key's composition says. The result
-// is display text: cut at the buffer (on a character boundary) if need be.
-void ComposeMessage(MessageKey key, Edition edition, const char *name, char *out, size_t cap);
-// "Can't rename from TEMP to DEST" / "TEMP から DEST にファイル名を変更できません。"
-void ComposeRenameFailed(Edition edition, const char *tempName, const char *dest, char *out, size_t cap);
-// Replaces the first "%s" of a format with the name.
-void FormatWithName(const char *format, const char *name, char *out, size_t cap);
+// Where a message's text goes in its box.
+enum MessageCaption {
+    kCaptionTitle,     // the text, captioned with the edition's TitleString
+    kCaptionDefault,   // the text without a caption: the platform's own shows
+    kCaptionIsText,    // the text as the caption, TitleString as the body
+};
 
-// Literals that are not messages.
-extern const char kWallpaperNoneEnglish[];   // "(none)"
-extern const char kWallpaperNoneJapanese[];  // "(なし)"
-extern const char kOwnersFileName[];         // "owners.col"
-extern const char kOwnersTitleEnglish[];     // "Owners Default Color"
-extern const char kOwnersTitleJapanese[];    // "オーナー・デフォルト"
+const char *MessageFormat(MessageId id, Edition edition);
+MessageCaption MessageCaptionOf(MessageId id);
+
+// The format with "%s" replaced by first, then by second (a null name reads
+// as empty; a "%s" past the names stays as it is). Display text: cut at the
+// buffer between two characters when it does not fit, and nothing follows a
+// cut.
+void ComposeMessage(const char *format, const char *first, const char *second, char *out, size_t cap);

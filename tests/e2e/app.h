@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "../../resources/resource.h"
+#include "../../core/resource.h"
 #include "../driver/driver.h"
 
 struct ProgramDir { std::string dir, exe; };

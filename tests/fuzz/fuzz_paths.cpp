@@ -39,13 +39,12 @@ static void CheckAll(const std::string &t, size_t cap) {
     Check(DirectoryPattern(text, "*.col", o.data(), cap) ? o.Text() == t + "*.col" : o.Text().empty(), "a pattern");
     Check(ImportDestination("D\\", text, o.data(), cap) ? o.Text() == "D\\" + t.substr(dl) : o.Text().empty(), "dest");
     // A message cut to cap is a prefix of the whole one, cut where a character does not fit (two bytes short at most).
-    for (int key = 0; key <= kMessageKeyCount + 1; key++)
+    for (int id = 0; id <= kMessageCount; id++)  // every message with the text as its names, and the text as a format
         for (int e = 0; e < kEditionCount; e++) {
             Exact whole(4 * kMessageCap), part(cap);
             for (Exact *b : {&whole, &part})
-                if (key < kMessageKeyCount) ComposeMessage((MessageKey)key, (Edition)e, text, b->data(), b->cap);
-                else if (key > kMessageKeyCount) FormatWithName(text, "x.bmp", b->data(), b->cap);
-                else ComposeRenameFailed((Edition)e, text, text, b->data(), b->cap);
+                if (id < kMessageCount) ComposeMessage(MessageFormat((MessageId)id, (Edition)e), text, text, b->data(), b->cap);
+                else ComposeMessage(text, "x.bmp", nullptr, b->data(), b->cap);
             const std::string w = whole.Text(), s = part.Text();
             Check(!w.compare(0, s.size(), s) && (s == w || s.size() + 2 >= cap), "a cut message is a prefix");
         }

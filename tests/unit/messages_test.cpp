@@ -1,34 +1,27 @@
-// Messages composed with a name, whole and cut to every small buffer.
+// Messages composed from a format and names, whole and cut to small buffers.
 #include "core/messages.h"
 #include "test_support.h"
 
-static bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-#define MESSAGE(key, edition, name) [](char *o, size_t n) { ComposeMessage(key, edition, name, o, n); }
-#define RENAME(edition) [](char *o, size_t n) { ComposeRenameFailed(edition, "T.TMP", "表.col", o, n); }
-#define FORMAT(format, name) [](char *o, size_t n) { FormatWithName(format, name, o, n); }
-
-TEST_F(ShiftJisTest, MessagesWholeAndCutBetweenCharacters) {
-    struct { void (*compose)(char *, size_t); std::string whole; } cases[] = {
-        {MESSAGE(kMsgOpenFailed, kEditionEnglish, "C:\\表\\ソ"), "Can't access file: C:\\表\\ソ"},
-        {MESSAGE(kMsgOpenFailed, kEditionPrimary, "C:\\表\\ソ"), "C:\\表\\ソにアクセスできません。"},
-        {MESSAGE(kMsgReplace, kEditionEnglish, "aソ"), "aソ is already exit. Shall I replace the file?"},
-        {MESSAGE(kMsgReplace, kEditionSibling, "aソ"), "aソがすでにあります。置き換えますか？"},
-        {MESSAGE(kMsgReplace, kEditionEnglish, nullptr), " is already exit. Shall I replace the file?"},
-        {MESSAGE(kMsgDeleteQuestion, kEditionEnglish, "(a)\tT"),
-         "(a)\tT\n Now we are going to delete this color-setting file\x81\x42\n  Are you right?"},
-        {MESSAGE(kMsgWildcard, kEditionEnglish, "x"), "Wild Characters are included in file name."},
-        {MESSAGE(kMsgInternalNotFound, kEditionPrimary, "ソ"), "INTERNAL ERROR, File ソ not found"},
-        {RENAME(kEditionEnglish), "Can't rename from T.TMP to 表.col"},
-        {RENAME(kEditionPrimary), "T.TMP から 表.colにファイル名を変更できません。"},
-        {FORMAT("表 100%% %s, %s", "ソ"), "表 100%% ソ, %s"},
-        {FORMAT("壁紙 %s.", nullptr), "壁紙 ."}, {FORMAT("表 100%", "x"), "表 100%"}};
-    for (const auto &c : cases)
-        for (size_t cap = 0; cap <= c.whole.size() + 2; cap++) {
-            std::vector<char> out(cap + 1, 'Z');  // the byte after cap stays 'Z'; cap 0 writes nothing
-            c.compose(out.data(), cap);
-            size_t fits = 0;  // the longest prefix that fits and ends between two characters
-            for (size_t n; fits < c.whole.size() && (n = fits + 1 + IsLeadByte(c.whole[fits])) < cap;) fits = n;
-            std::string got = out[cap] != 'Z' ? "(a byte written after cap)" : cap ? out.data() : "";
-            ASSERT_EQ(c.whole.substr(0, fits), got) << "cap " << cap;
-        }
+TEST_F(ShiftJisTest, ComposeMessage) {
+    struct { const char *format, *first, *second; size_t cap; const char *composed; } cases[] = {
+        // format                                  first       second    cap  composed
+        {"Can't access file: %s",                  "C:\\表\\ソ", nullptr, 64, "Can't access file: C:\\表\\ソ"},
+        {"%s から %sにファイル名を変更できません。", "T.TMP",    "表.col", 64, "T.TMP から 表.colにファイル名を変更できません。"},
+        {"Can't access file: %s",                  "表ソ",      nullptr,  23, "Can't access file: 表"},  // ソ: 2 bytes short
+        {"%sにアクセスできません。",                 "a",        nullptr,   5, "aに"},
+        {"%s, then %s",                            "表ソ",      "b",       4, "表"},  // nothing follows a cut
+        {"%s",                                     "abc",       nullptr,   1, ""},
+        {"壁紙 %s.",                                nullptr,     nullptr,  32, "壁紙 ."},
+        {"表 100%% %s, %s",                         "ソ",        nullptr,  32, "表 100%% ソ, %s"},
+        {"%s and %s",                              "%s",        "b",      32, "%s and b"},  // a name is not read again
+    };
+    for (size_t i = 0; i < sizeof cases / sizeof cases[0]; i++) {
+        const auto &c = cases[i];
+        std::vector<char> out(c.cap + 1, 'Z');  // the byte after cap must stay 'Z'
+        ComposeMessage(c.format, c.first, c.second, out.data(), c.cap);
+        EXPECT_EQ(std::string(c.composed) + "|Z", std::string(out.data()) + "|" + out[c.cap]) << "row " << i;
+    }
+    char untouched = 'Z';
+    ComposeMessage("%s", "a", nullptr, &untouched, 0);
+    EXPECT_EQ('Z', untouched) << "a buffer of no bytes is left alone";
 }

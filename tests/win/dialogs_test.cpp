@@ -4,7 +4,7 @@
 #include "../../commands/saveas.h"
 #include "../../commands/savestate.h"
 #include "../../core/mbtext.h"
-#include "../../resources/resource.h"
+#include "../../core/resource.h"
 #include "script.h"
 
 // The English template opened from a last name (Save As) and WorkDir, the name typed, then OK; what is left: the name

@@ -1,6 +1,6 @@
 // What users see of the program: its version resource read back with the version API, in Japanese and in English,
 // agreeing with every edition's About text; and the caption buttons of its windows.
-#include "../../resources/resource.h"
+#include "../../core/resource.h"
 #include "script.h"
 
 TEST(Resources, VersionAgreesWithTheAboutTexts) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "../../platform/win32.h"
-#include "../../resources/msgbox.h"
+#include "../../messages/msgbox.h"
 #include "../../state/appstate.h"
 #include "../driver/driver.h"
 
@@ -36,5 +36,5 @@ inline std::vector<std::string> ShownTexts() {
 inline void UseEdition(Edition edition) {
     ResetAppGlobals();
     g_app.edition = edition;
-    LoadCatalogueString(kEditions[edition].titleStringId, g_app.TitleString, sizeof g_app.TitleString);
+    LoadStringA(nullptr, kEditions[edition].titleStringId, g_app.TitleString, sizeof g_app.TitleString);
 }

@@ -2,7 +2,7 @@
 // the colors, and a wallpaper taken only when its file is there.
 #include "../../colors/colfile.h"
 #include "../../colors/theme.h"
-#include "../../resources/resource.h"
+#include "../../core/resource.h"
 #include "script.h"
 
 static std::string Utf16(const std::wstring &text) {  // little-endian, after its byte-order mark

@@ -28,7 +28,7 @@
 #include "core/colfile_text.h"
 #include "core/colorset.h"
 #include "core/scheme_codec.h"
-#include "resources/resource.h"
+#include "core/resource.h"
 #include "tests/driver/driver.h"
 
 namespace {

@@ -35,7 +35,7 @@
 
 #include "core/colfile_text.h"
 #include "core/colorset.h"
-#include "resources/resource.h"
+#include "core/resource.h"
 #include "tests/driver/driver.h"
 
 namespace {
