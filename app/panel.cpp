@@ -61,7 +61,7 @@ static void AddFilesEnding(HWND panel, HWND list, const char *extension) {
 }
 
 static void FillSchemeList(HWND panel) {
-    ShowWaitCursor();
+    WaitCursor wait;
     HWND list = GetDlgItem(panel, IDC_SCHEME_LIST);
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
@@ -76,7 +76,6 @@ static void FillSchemeList(HWND panel) {
     InvalidateRect(list, nullptr, FALSE);
     SetFocus(list);
     if (SendMessageA(list, LB_GETCURSEL, 0, 0) == LB_ERR) SendMessageA(list, LB_SETCURSEL, 0, 0);
-    ShowArrowCursor();
 }
 
 int BuildSchemeList(HWND panel) {
@@ -97,7 +96,7 @@ void ApplyListEntry(HWND panel, const char *entry) {
     char name[kPathCap];
     if (FileEntryName(entry, name, sizeof name)) {
         char path[kPathCap];
-        if (ColorSetFilePath(name, path, sizeof path)) ApplyColorSetFile(panel, path, kFromList);
+        if (ListedFilePathOrTell(name, path, sizeof path)) ApplyColorSetFile(panel, path, kFromList);
         return;
     }
     // A scheme carries no wallpaper: the wallpaper is left as it is.

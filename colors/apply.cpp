@@ -31,23 +31,22 @@ static void ApplyWallpaperOfText(HWND owner, const char *text) {
     if (name[0]) ApplyWallpaper(owner, name, tile);
 }
 
-int ApplyColorSetFile(HWND owner, const char *path, ApplyRoad road) {
-    ShowWaitCursor();
-    FileText file;
-    if (!LoadColorSetText(path, &file, road == kFromCommandLine ? kMsgOpenFailed : kMsgInternalNotFound)) {
-        ShowArrowCursor();
-        return 0;
-    }
+// Reads the file's colors, showing the readers' messages. The command line
+// reads the title first, as the test that the file is a color set at all.
+static bool ReadAppliedColors(const char *path, ApplyRoad road, FileText *file, ColorSet *colors) {
+    WaitCursor wait;
     char title[kPathCap];
+    return LoadColorSetText(path, file, road == kFromCommandLine ? kMsgOpenFailed : kMsgInternalNotFound) &&
+           (road != kFromCommandLine || TitleFromText(file->text, g_app.edition, title, sizeof title) ||
+            IsThemeText(file->text)) &&
+           ColorsOfColorSetText(file->text, path, colors);
+}
+
+bool ApplyColorSetFile(HWND owner, const char *path, ApplyRoad road) {
+    FileText file;
     ColorSet colors;
-    int applied = (road != kFromCommandLine || TitleFromText(file.text, g_app.edition, title, sizeof title) ||
-                   IsThemeText(file.text)) &&
-                  ColorsOfColorSetText(file.text, path, &colors);
-    ShowArrowCursor();
-    if (applied) {
-        ApplyColors(colors);
-        ApplyWallpaperOfText(owner, file.text);
-    }
-    FreeFileText(&file);
-    return applied;
+    if (!ReadAppliedColors(path, road, &file, &colors)) return false;
+    ApplyColors(colors);
+    ApplyWallpaperOfText(owner, file.text);
+    return true;
 }

@@ -10,5 +10,6 @@
 enum ApplyRoad { kFromList, kFromCommandLine };
 
 // Applies the file's colors and, when it names one, its wallpaper; the
-// wallpaper's messages are owned by owner. 1 when the colors were applied.
-int ApplyColorSetFile(HWND owner, const char *path, ApplyRoad road);
+// wallpaper's messages are owned by owner. True when the colors were
+// applied.
+bool ApplyColorSetFile(HWND owner, const char *path, ApplyRoad road);

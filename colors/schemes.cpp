@@ -23,54 +23,51 @@ HLOCAL AllocProfileBuffer(WORD preferred, WORD minimum) {
     return LocalAlloc(LMEM_MOVEABLE, minimum);
 }
 
+namespace {
+
+// A value of the scheme store (or, without a key, the names of every
+// scheme) read whole into a block of AllocProfileBuffer's, locked while it
+// lives. Empty, after the out-of-memory message, when there is no block or
+// the value does not fit it.
+class SchemeStoreText {
+public:
+    explicit SchemeStoreText(const char *key) : block_(AllocProfileBuffer(32767, 256)) {
+        DWORD size = block_ ? (DWORD)LocalSize(block_) : 0;
+        text_ = block_ ? (char *)LocalLock(block_) : nullptr;
+        if (text_ && (size < 2 || ReadPrivateProfileText(kSchemeSection, key, "", text_, size, kControlIni) >= size - 2))
+            text_ = nullptr;
+        if (!text_) ShowMessage(nullptr, kMsgOutOfMemory, nullptr, MB_OK | MB_ICONHAND);
+    }
+    ~SchemeStoreText() {
+        if (block_) LocalUnlock(block_), LocalFree(block_);
+    }
+    SchemeStoreText(const SchemeStoreText &) = delete;
+    SchemeStoreText &operator=(const SchemeStoreText &) = delete;
+    const char *Text() const { return text_; }  // null when it could not be read
+
+private:
+    HLOCAL block_;
+    char *text_;
+};
+
+}  // namespace
+
 void ListSchemes(HWND listBox) {
-    HLOCAL block = AllocProfileBuffer(32767, 256);
-    if (!block) {
-        ShowMessage(nullptr, kMsgOutOfMemory, nullptr, MB_OK | MB_ICONHAND);
-        return;
-    }
-    DWORD size = (DWORD)LocalSize(block);
-    char *names = (char *)LocalLock(block);
-    DWORD count = ReadPrivateProfileText(kSchemeSection, nullptr, "", names, size, kControlIni);
-    if (size < 2 || count >= size - 2) {
-        LocalUnlock(block);
-        LocalFree(block);
-        ShowMessage(nullptr, kMsgOutOfMemory, nullptr, MB_OK | MB_ICONHAND);
-        return;
-    }
-    for (const char *name = names; *name; name += strlen(name) + 1) {
+    SchemeStoreText names(nullptr);
+    for (const char *name = names.Text(); name && *name; name += strlen(name) + 1) {
         char entry[kLineCap];
         if (!CopyText(entry, sizeof entry, kSystemPrefix) || !AppendText(entry, sizeof entry, name))
             continue;  // a name the list cannot hold whole is left out, never cut
         SendMessageA(listBox, LB_ADDSTRING, 0, (LPARAM)entry);
     }
-    LocalUnlock(block);
-    LocalFree(block);
 }
 
 bool ReadScheme(ColorSet *set, const char *key) {
-    ShowWaitCursor();
-    HLOCAL block = AllocProfileBuffer(32767, 256);
-    if (!block) {
-        ShowArrowCursor();
-        ShowMessage(nullptr, kMsgOutOfMemory, nullptr, MB_OK | MB_ICONHAND);
-        return false;
-    }
-    DWORD size = (DWORD)LocalSize(block);
-    char *line = (char *)LocalLock(block);
-    DWORD count = ReadPrivateProfileText(kSchemeSection, key, "", line, size, kControlIni);
-    if (size < 2 || count >= size - 2) {
-        LocalUnlock(block);
-        LocalFree(block);
-        ShowArrowCursor();
-        ShowMessage(nullptr, kMsgOutOfMemory, nullptr, MB_OK | MB_ICONHAND);
-        return false;
-    }
+    WaitCursor wait;
+    SchemeStoreText line(key);
+    if (!line.Text()) return false;
     CaptureColors(set);
-    DecodeSchemeLine(line, set);
-    ShowArrowCursor();
-    LocalUnlock(block);
-    LocalFree(block);
+    DecodeSchemeLine(line.Text(), set);
     return true;
 }
 

@@ -23,7 +23,7 @@ void ApplyColors(const ColorSet &set) {
 }
 
 ProfileWrite WriteColorsToWinIni(const ColorSet &set) {
-    ShowWaitCursor();
+    WaitCursor wait;
     ProfileLock lock;  // nineteen keys that belong together
     ProfileWrite result = lock.Held() ? kProfileWritten : kProfileBusy;
     for (int i = 0; i < kElementCount && lock.Held(); i++) {
@@ -31,7 +31,6 @@ ProfileWrite WriteColorsToWinIni(const ColorSet &set) {
         FormatRgbText(set.value[i], text, sizeof text);
         if (WriteProfileText("colors", ElementNames[i], text) != kProfileWritten) result = kProfileWriteFailed;
     }
-    ShowArrowCursor();
     return result;
 }
 

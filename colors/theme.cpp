@@ -12,6 +12,7 @@
 #include "../platform/textcode.h"
 #include "../platform/win32.h"
 #include "../messages/msgbox.h"
+#include "colfile.h"
 #include "syscolors.h"
 
 // The modules a theme may take its name from: files of the Windows
@@ -60,16 +61,16 @@ void ThemeTitle(const char *text, const char *path, char *title, size_t cap) {
     if (ThemeValue(text, kThemeSectionTheme, "DisplayName", name, sizeof name) == kThemeValueRead && name[0])
         shown = name[0] != '@' ? name : LoadIndirectString(name, resolved, sizeof resolved) ? resolved : nullptr;
     if (shown && strchr(shown, kUnconvertibleChar)) shown = nullptr;  // not in the system code page
-    if (!shown && ThemeBaseName(path, name, sizeof name)) shown = name;
+    if (!shown && FileBaseName(path, name, sizeof name)) shown = name;
     CopyTextCut(title, cap, shown ? shown : "");
 }
 
-int ThemeColors(const char *text, const char *path, ColorSet *set) {
+bool ThemeColors(const char *text, const char *path, ColorSet *set) {
     ColorSet current;
     CaptureColors(&current);
-    if (ThemeColorsFromText(text, current, set) > 0) return 1;
+    if (ThemeColorsFromText(text, current, set) > 0) return true;
     ShowMessage(nullptr, kMsgThemeWithoutColors, path, MB_OK | MB_ICONHAND);
-    return 0;
+    return false;
 }
 
 bool ThemeWallpaper(const char *text, char *path, size_t cap, int32_t *tile) {
@@ -87,13 +88,8 @@ bool ThemeWallpaper(const char *text, char *path, size_t cap, int32_t *tile) {
     return true;
 }
 
-int WriteThemeFile(const ColorSet &colors, const char *path, const char *name, const char *wallpaper,
-                   int32_t tile) {
-    ShowWaitCursor();
+bool WriteThemeFile(const ColorSet &colors, const char *path, const char *name, const char *wallpaper,
+                    int32_t tile) {
     std::string text;
-    bool ok = ComposeThemeFile(colors, name, wallpaper, tile, &text) == kComposed &&
-              WriteFileReplacing(path, text.data(), text.size());
-    ShowArrowCursor();
-    if (!ok) ShowMessage(nullptr, kMsgSaveFailed, path, MB_OK | MB_ICONHAND);
-    return ok;
+    return WriteComposedText(path, ComposeThemeFile(colors, name, wallpaper, tile, &text), text);
 }

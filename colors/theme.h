@@ -11,14 +11,14 @@
 // ("@module,-id") that can be loaded, else the file's base name. Display
 // text: cut to cap.
 void ThemeTitle(const char *text, const char *path, char *title, size_t cap);
-// The theme's colors over the desktop's current ones. 0, after a message
+// The theme's colors over the desktop's current ones. False, after a message
 // naming the file, when it names none of the nineteen elements.
-int ThemeColors(const char *text, const char *path, ColorSet *set);
+bool ThemeColors(const char *text, const char *path, ColorSet *set);
 // True, with the full path and the tile flag, when the theme names a
 // wallpaper file that exists. Environment variables in the path are
 // expanded; a path that does not fit is refused, never cut.
 bool ThemeWallpaper(const char *text, char *path, size_t cap, int32_t *tile);
 
-// Writes a theme file; 0 after the cannot-save message.
-int WriteThemeFile(const ColorSet &colors, const char *path, const char *name, const char *wallpaper,
-                   int32_t tile);
+// Writes a theme file; false after the cannot-save message.
+bool WriteThemeFile(const ColorSet &colors, const char *path, const char *name, const char *wallpaper,
+                    int32_t tile);

@@ -27,7 +27,7 @@ bool ReadCurrentWallpaperPath(char *path, size_t cap, int32_t *tile) {
 bool ReadCurrentWallpaper(char *name, size_t cap, int32_t *tile) {
     char value[kLineCap];
     if (!ReadCurrentWallpaperPath(value, sizeof value, tile)) return false;
-    CopyTextCut(name, cap, WallpaperNamePart(value));
+    CopyTextCut(name, cap, FileNamePart(value));
     return true;
 }
 

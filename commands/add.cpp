@@ -176,10 +176,12 @@ int ImportFile(const char *destination, const char *source) {
     // The copy goes to a temporary file beside the destination and replaces
     // it in one rename: on any failure the destination is as it was and the
     // temporary file is gone.
-    ShowWaitCursor();
     char tempName[kFullPathCap];
-    ImportStep step = CopyFileReplacing(source, destination, tempName, sizeof tempName);
-    ShowArrowCursor();
+    ImportStep step;
+    {
+        WaitCursor wait;
+        step = CopyFileReplacing(source, destination, tempName, sizeof tempName);
+    }
     switch (step) {
     case kImportDone:
         return 1;
@@ -206,7 +208,7 @@ static bool ImportTheme(const char *source, const char *programDir, char *destin
     char base[kFullPathCap], title[kPathCap], wallpaper[kFullPathCap];
     int32_t tile = 0;
     ColorSet colors;
-    if (!ThemeBaseName(source, base, sizeof base) || !CopyText(destination, cap, programDir) ||
+    if (!FileBaseName(source, base, sizeof base) || !CopyText(destination, cap, programDir) ||
         !AppendText(destination, cap, base) || !AppendText(destination, cap, ".col")) {
         destination[0] = '\0';
         ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
@@ -218,7 +220,6 @@ static bool ImportTheme(const char *source, const char *programDir, char *destin
                      strlen(wallpaper) <= kMaxWallpaperNameBytes;
         WriteColorSetFile(colors, destination, title, title, title, paper ? wallpaper : nullptr, tile);
     }
-    FreeFileText(&file);
     return true;
 }
 

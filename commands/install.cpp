@@ -19,7 +19,7 @@ int InstallFileEntry(const char *entry) {
         return IDNO;
     }
     char path[kPathCap];
-    if (!ColorSetFilePath(key, path, sizeof path)) return IDNO;
+    if (!ListedFilePathOrTell(key, path, sizeof path)) return IDNO;
     ColorSet colors;
     if (!ReadColorSetColors(&colors, path)) return IDNO;
     return WriteScheme(colors, key);
@@ -27,7 +27,7 @@ int InstallFileEntry(const char *entry) {
 
 void InstallSelectedCommand(const CommandArgs &args) {
     if (!args.entry) return;
-    if (args.entry[0] == '[') {
+    if (EntryKindOf(args.entry) == kSystemEntry) {
         ShowMessage(g_app.MainWindow, kMsgSystemScheme, nullptr, MB_OK);
         return;
     }
@@ -41,7 +41,7 @@ void InstallAllCommand(const CommandArgs &args) {
     if (count == LB_ERR) return;
     for (int i = 0; i < count; i++) {
         char entry[kLineCap];
-        if (!GetListEntry(args.list, i, entry, sizeof entry) || entry[0] != '(') continue;
+        if (!GetListEntry(args.list, i, entry, sizeof entry) || EntryKindOf(entry) != kFileEntry) continue;
         if (InstallFileEntry(entry) == IDCANCEL) return;
     }
 }

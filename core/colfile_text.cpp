@@ -20,21 +20,13 @@ const char kCtrlZ = 0x1A;
 
 bool StartsWith(const char *text, const char *prefix) { return strncmp(text, prefix, strlen(prefix)) == 0; }
 
-// The byte after the next LF of the line at p, or null.
-const char *NextLine(const char *p) {
-    const char *lf = FindChar(p, '\n');
-    return lf ? lf + 1 : nullptr;
-}
-
 bool EndsList(const char *line) { return *line == '[' || *line == '\0' || *line == kCtrlZ; }
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
 
 // A decimal integer as the formatted scan reads one, held to the line:
 // blanks, an optional sign, digits. Wraps modulo 2^32 (only low bits count).
 bool ScanInt(const char **pp, uint32_t *value) {
     const char *p = *pp;
-    while (IsBlank(*p)) p++;
+    while (IsLineBlank(*p)) p++;
     bool negative = false;
     if (*p == '+' || *p == '-') negative = (*p++ == '-');
     if (*p < '0' || *p > '9') return false;
@@ -49,7 +41,7 @@ bool ScanInt(const char **pp, uint32_t *value) {
 // line ends included; saturated to the 32-bit range.
 bool ScanSigned(const char **pp, int32_t *value) {
     const char *p = *pp;
-    while (IsBlank(*p) || *p == '\n') p++;
+    while (IsLineBlank(*p) || *p == '\n') p++;
     bool negative = false;
     if (*p == '+' || *p == '-') negative = (*p++ == '-');
     if (*p < '0' || *p > '9') return false;
@@ -110,31 +102,7 @@ const char *FindSection(const char *text, const char *header) {
     return nullptr;
 }
 
-bool CopyToLineEnd(const char *from, char *dst, size_t cap) {
-    if (cap == 0) return false;
-    const char *p = from;
-    bool fits = true;
-    while (*p && *p != '\r' && *p != '\n') {
-        const char *n = NextChar(p);
-        if ((size_t)(n - from) + 1 > cap) {
-            fits = false;
-            break;
-        }
-        p = n;
-    }
-    // A double-byte character never hides a CR or LF, but a lone lead byte
-    // right before one must not swallow it.
-    size_t len = (size_t)(p - from);
-    for (size_t i = 0; i < len; i++) {
-        if (from[i] == '\r' || from[i] == '\n') {
-            len = i;
-            break;
-        }
-    }
-    memcpy(dst, from, len);
-    dst[len] = '\0';
-    return fits;
-}
+bool CopyToLineEnd(const char *from, char *dst, size_t cap) { return CopyCut(dst, cap, from, LineEnd(from) - from); }
 
 int TitleFromText(const char *text, Edition edition, char *title, size_t cap) {
     if (cap) title[0] = '\0';
@@ -207,52 +175,37 @@ WallpaperFromTextResult WallpaperFromText(const char *text, char *name, size_t c
     return fits ? kWallpaperRead : kWallpaperNameTooLong;
 }
 
-namespace {
-
-void AddLine(std::string *out, const char *text, size_t len) {
-    out->append(text, len);
-    out->append("\r\n");
-}
-
-void AddLine(std::string *out, const char *text) { AddLine(out, text, strlen(text)); }
-
-void AddTitle(std::string *out, const char *header, const char *title) {
+static void AddTitle(std::string *out, const char *header, const char *title) {
     if (!title) return;
-    AddLine(out, header);
+    AppendLine(out, header);
     char line[kMaxTitleBytes + 1];
     CopyToLineEnd(title, line, sizeof line);
-    AddLine(out, line);
+    AppendLine(out, line);
 }
-
-}  // namespace
 
 ComposeResult ComposeColorSetFile(const ColorSet &colors, const char *primary, const char *sibling,
                                   const char *english, const char *wallpaper, int32_t tile, std::string *out) {
     out->clear();
-    if (wallpaper) {
-        const char *end = wallpaper;
-        while (*end && *end != '\r' && *end != '\n') end++;
-        if (*end || (size_t)(end - wallpaper) > kMaxWallpaperNameBytes) return kComposeNameTooLong;
-    }
+    if (wallpaper && (*LineEnd(wallpaper) || strlen(wallpaper) > kMaxWallpaperNameBytes)) return kComposeNameTooLong;
     char line[160];
     snprintf(line, sizeof line, "%s%s", kHeaderCurrent, kVersionSuffix);
-    AddLine(out, line);
+    AppendLine(out, line);
     AddTitle(out, kSectionPrimary, primary);
     AddTitle(out, kSectionSibling, sibling);
     AddTitle(out, kSectionEnglish, english);
-    AddLine(out, kSectionColors);
+    AppendLine(out, kSectionColors);
     for (int i = 0; i < kElementCount; i++) {
         char rgb[16];
         FormatRgbText(colors.value[i], rgb, sizeof rgb);
         snprintf(line, sizeof line, "%s= %s", ElementNames[i], rgb);
-        AddLine(out, line);
+        AppendLine(out, line);
     }
     if (wallpaper) {
-        AddLine(out, kSectionWallpaper);
+        AppendLine(out, kSectionWallpaper);
         snprintf(line, sizeof line, "Wallpaper= %s", wallpaper);
-        AddLine(out, line);
+        AppendLine(out, line);
         snprintf(line, sizeof line, "TileWallpaper= %d", (int)tile);
-        AddLine(out, line);
+        AppendLine(out, line);
     }
     return kComposed;
 }

@@ -2,8 +2,12 @@
 
 #include "mbtext.h"
 
+EntryKind EntryKindOf(const char *entry) {
+    return entry[0] == '(' ? kFileEntry : entry[0] == '[' ? kSystemEntry : kOtherEntry;
+}
+
 bool FileEntryName(const char *entry, char *name, size_t cap) {
-    if (entry[0] != '(') return false;
+    if (EntryKindOf(entry) != kFileEntry) return false;
     const char *tab = FindChar(entry + 1, '\t');
     // File names cannot hold a TAB, so the ")" right before the first TAB
     // closes the name, whatever ")" the name itself contains.
@@ -12,7 +16,7 @@ bool FileEntryName(const char *entry, char *name, size_t cap) {
 }
 
 const char *SchemeEntryName(const char *entry) {
-    if (entry[0] != '[') return nullptr;
+    if (EntryKindOf(entry) != kSystemEntry) return nullptr;
     const char *tab = FindChar(entry + 1, '\t');
     return tab ? tab + 1 : nullptr;
 }

@@ -72,7 +72,31 @@ bool ModuleBaseName(const char *modulePath, char *base, size_t baseCap) {
     return CopyBytes(base, baseCap, start, (size_t)(dot - start));
 }
 
-const char *WallpaperNamePart(const char *value) { return FileNamePart(value); }
+bool FileBaseName(const char *path, char *base, size_t baseCap) {
+    const char *name = FileNamePart(path);
+    if (ModuleBaseName(name, base, baseCap) || CopyText(base, baseCap, name)) return true;
+    if (baseCap) base[0] = '\0';
+    return false;
+}
+
+const char *NextLine(const char *p) {
+    const char *lf = strchr(p, '\n');
+    return lf ? lf + 1 : nullptr;
+}
+
+const char *LineEnd(const char *p) {
+    while (*p && *p != '\r' && *p != '\n') {
+        const char *n = NextChar(p);
+        if (n - p > 1 && (p[1] == '\r' || p[1] == '\n')) return p + 1;
+        p = n;
+    }
+    return p;
+}
+
+bool IsLineBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+void AppendLine(std::string *out, const char *text, size_t length) { out->append(text, length).append("\r\n"); }
+void AppendLine(std::string *out, const std::string &line) { AppendLine(out, line.data(), line.size()); }
 
 bool EndsWithChar(const char *text, char c) {
     const char *last = nullptr;
@@ -95,19 +119,20 @@ bool AppendText(char *dst, size_t cap, const char *src) {
     return CopyBytes(dst + have, cap - have, src, strlen(src));
 }
 
-void CopyTextCut(char *dst, size_t cap, const char *src) {
-    if (cap == 0) return;
+bool CopyCut(char *dst, size_t cap, const char *src, size_t length) {
+    if (cap == 0) return length == 0;
     const char *p = src;
-    while (*p) {
+    while (p < src + length) {
         const char *n = NextChar(p);
-        if ((size_t)(n - src) + 1 > cap) break;
+        if (n > src + length || (size_t)(n - src) + 1 > cap) break;
         p = n;
     }
-    size_t len = (size_t)(p - src);
-    if (len >= cap) len = cap - 1;
-    memmove(dst, src, len);
-    dst[len] = '\0';
+    memmove(dst, src, (size_t)(p - src));
+    dst[p - src] = '\0';
+    return p == src + length;
 }
+
+void CopyTextCut(char *dst, size_t cap, const char *src) { CopyCut(dst, cap, src, strlen(src)); }
 
 static unsigned char LowerAscii(unsigned char c) { return c >= 'A' && c <= 'Z' ? (unsigned char)(c - 'A' + 'a') : c; }
 
@@ -117,6 +142,10 @@ bool StartsWithNoCaseAscii(const char *text, const char *prefix) {
     return true;
 }
 
+bool EqualsNoCaseAscii(const char *text, size_t length, const char *word) {
+    return strlen(word) == length && StartsWithNoCaseAscii(text, word);
+}
+
 bool IsDriveRootedPath(const char *path) {
     unsigned char letter = LowerAscii((unsigned char)path[0]);
     return letter >= 'a' && letter <= 'z' && path[1] == ':' && path[2] == '\\';
@@ -124,9 +153,7 @@ bool IsDriveRootedPath(const char *path) {
 
 int CompareNoCaseAscii(const char *a, const char *b) {
     for (;; a++, b++) {
-        unsigned char x = (unsigned char)*a, y = (unsigned char)*b;
-        if (x >= 'A' && x <= 'Z') x = (unsigned char)(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = (unsigned char)(y - 'A' + 'a');
+        unsigned char x = LowerAscii((unsigned char)*a), y = LowerAscii((unsigned char)*b);
         if (x != y) return x < y ? -1 : 1;
         if (!x) return 0;
     }

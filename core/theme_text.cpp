@@ -12,37 +12,9 @@ const char kThemeExtension[] = ".theme";
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-// The byte after the next LF, or null at the last line. An LF is never the
-// second byte of a double-byte character: the bytes can be searched.
-const char *NextLine(const char *p) {
-    const char *lf = strchr(p, '\n');
-    return lf ? lf + 1 : nullptr;
-}
-
-// The end of the line at p (its CR, LF or NUL), stepping by characters; a
-// lone lead byte never swallows the line end after it.
-const char *LineEnd(const char *p) {
-    while (*p && *p != '\r' && *p != '\n') {
-        const char *n = NextChar(p);
-        if (n - p > 1 && (p[1] == '\r' || p[1] == '\n')) return p + 1;
-        p = n;
-    }
-    return p;
-}
-
-// True when [begin, end) equals word, ASCII letters in any case.
+// True when [begin, end) is word, ASCII letters in any case.
 bool SameWord(const char *begin, const char *end, const char *word) {
-    size_t n = strlen(word);
-    if ((size_t)(end - begin) != n) return false;
-    for (size_t i = 0; i < n; i++) {
-        char a = begin[i], b = word[i];
-        if (a >= 'a' && a <= 'z') a = (char)(a - 'a' + 'A');
-        if (b >= 'a' && b <= 'z') b = (char)(b - 'a' + 'A');
-        if (a != b) return false;
-    }
-    return true;
+    return EqualsNoCaseAscii(begin, (size_t)(end - begin), word);
 }
 
 // One line of the text: a section header, or a key and its value. Keys and
@@ -56,7 +28,7 @@ struct IniLine {
 IniLine ReadIniLine(const char *line) {
     IniLine out;
     const char *p = line;
-    while (IsBlank(*p)) p++;
+    while (IsLineBlank(*p)) p++;
     const char *end = LineEnd(p);
     if (*p == '[') {
         const char *close = p + 1;
@@ -69,11 +41,11 @@ IniLine ReadIniLine(const char *line) {
     while (equals < end && *equals != '=') equals = NextChar(equals);
     if (equals >= end) return out;
     const char *keyEnd = equals;
-    while (keyEnd > p && IsBlank(keyEnd[-1])) keyEnd--;
+    while (keyEnd > p && IsLineBlank(keyEnd[-1])) keyEnd--;
     const char *value = equals + 1;
-    while (value < end && IsBlank(*value)) value++;
+    while (value < end && IsLineBlank(*value)) value++;
     const char *valueEnd = end;
-    while (valueEnd > value && IsBlank(valueEnd[-1])) valueEnd--;
+    while (valueEnd > value && IsLineBlank(valueEnd[-1])) valueEnd--;
     out.keyBegin = p, out.keyEnd = keyEnd, out.valueBegin = value, out.valueEnd = valueEnd;
     return out;
 }
@@ -94,18 +66,16 @@ void ForEachKey(const char *text, const char *section, Take take) {
 bool ParseRgb(const char *p, const char *end, int32_t *color) {
     unsigned rgb[3];
     for (unsigned &c : rgb) {
-        while (p < end && IsBlank(*p)) p++;
+        while (p < end && IsLineBlank(*p)) p++;
         if (p == end || *p < '0' || *p > '9') return false;
         c = 0;
         while (p < end && *p >= '0' && *p <= '9') c = c * 10 + (unsigned)(*p++ - '0');  // wraps: low byte kept
     }
-    while (p < end && IsBlank(*p)) p++;
+    while (p < end && IsLineBlank(*p)) p++;
     if (p != end) return false;
     *color = MakeColor((int)(rgb[0] & 0xFF), (int)(rgb[1] & 0xFF), (int)(rgb[2] & 0xFF));
     return true;
 }
-
-void AddLine(std::string *out, const std::string &line) { out->append(line).append("\r\n"); }
 
 }  // namespace
 
@@ -113,15 +83,6 @@ bool HasThemeExtension(const char *path) {
     const char *name = FileNamePart(path);
     size_t n = strlen(name), e = strlen(kThemeExtension);
     return n >= e && SameWord(name + n - e, name + n, kThemeExtension);
-}
-
-bool ThemeBaseName(const char *path, char *base, size_t cap) {
-    const char *name = FileNamePart(path), *dot = nullptr;
-    for (const char *p = name; *p; p = NextChar(p))
-        if (*p == '.') dot = p;
-    if (CopyBytes(base, cap, name, dot ? (size_t)(dot - name) : strlen(name))) return true;
-    if (cap) base[0] = '\0';
-    return false;
 }
 
 bool IsThemeText(const char *text) {
@@ -165,23 +126,23 @@ ComposeResult ComposeThemeFile(const ColorSet &colors, const char *name, const c
                                std::string *out) {
     out->clear();
     if (wallpaper && *LineEnd(wallpaper)) return kComposeNameTooLong;
-    AddLine(out, std::string("[") + kThemeSectionTheme + "]");
-    AddLine(out, "DisplayName=" + std::string(name, LineEnd(name) - name));
-    AddLine(out, "");
-    AddLine(out, std::string("[") + kThemeSectionColors + "]");
+    AppendLine(out, std::string("[") + kThemeSectionTheme + "]");
+    AppendLine(out, "DisplayName=" + std::string(name, LineEnd(name) - name));
+    AppendLine(out, "");
+    AppendLine(out, std::string("[") + kThemeSectionColors + "]");
     for (int i = 0; i < kElementCount; i++) {
         char rgb[16];
         FormatRgbText(colors.value[i], rgb, sizeof rgb);
-        AddLine(out, std::string(ElementNames[i]) + "=" + rgb);
+        AppendLine(out, std::string(ElementNames[i]) + "=" + rgb);
     }
     if (wallpaper) {
-        AddLine(out, "");
-        AddLine(out, std::string("[") + kThemeSectionDesktop + "]");
-        AddLine(out, std::string("Wallpaper=") + wallpaper);
-        AddLine(out, "TileWallpaper=" + std::to_string(tile));
+        AppendLine(out, "");
+        AppendLine(out, std::string("[") + kThemeSectionDesktop + "]");
+        AppendLine(out, std::string("Wallpaper=") + wallpaper);
+        AppendLine(out, "TileWallpaper=" + std::to_string(tile));
     }
-    AddLine(out, "");
-    AddLine(out, "[MasterThemeSelector]");  // what Windows looks for before it takes a file as a theme
-    AddLine(out, "MTSM=DABJDKT");
+    AppendLine(out, "");
+    AppendLine(out, "[MasterThemeSelector]");  // what Windows looks for before it takes a file as a theme
+    AppendLine(out, "MTSM=DABJDKT");
     return kComposed;
 }

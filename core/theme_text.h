@@ -23,9 +23,6 @@ bool IsThemeText(const char *text);
 
 // True when the file name ends in ".theme", in any case.
 bool HasThemeExtension(const char *path);
-// The file name of path without its extension (from its last '.'). False,
-// base empty, when it does not fit.
-bool ThemeBaseName(const char *path, char *base, size_t cap);
 
 enum ThemeValueResult { kThemeValueAbsent, kThemeValueRead, kThemeValueTooLong };
 // The first value of key in the section: the text after "=" and any blanks,

@@ -5,10 +5,16 @@
 
 static const LONGLONG kLargestFileText = 0x7FFFFFFF;
 
+void FileText::Take(HLOCAL newBlock, char *newText, DWORD newSize) {
+    if (block) {
+        LocalUnlock(block);
+        LocalFree(block);
+    }
+    block = newBlock, text = newText, size = newSize;
+}
+
 FileReadResult LoadWholeFile(const char *path, FileText *out) {
-    out->block = nullptr;
-    out->text = nullptr;
-    out->size = 0;
+    out->Take(nullptr, nullptr, 0);
     HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return kFileCantOpen;
@@ -31,19 +37,8 @@ FileReadResult LoadWholeFile(const char *path, FileText *out) {
     if (!ReadFile(file, text, (DWORD)size.QuadPart, &got, nullptr)) got = 0;
     CloseHandle(file);
     text[got] = '\0';
-    out->block = block;
-    out->text = text;
-    out->size = got;
+    out->Take(block, text, got);
     return kFileRead;
-}
-
-void FreeFileText(FileText *text) {
-    if (text->block) {
-        LocalUnlock(text->block);
-        LocalFree(text->block);
-    }
-    text->block = nullptr;
-    text->text = nullptr;
 }
 
 // A new empty temporary file in the directory of target.

@@ -5,14 +5,20 @@
 #include <stddef.h>
 
 enum FileReadResult { kFileRead, kFileCantOpen, kFileNoMemory };
-// The whole file in one movable block, with a NUL after its bytes.
+// The whole text of a file in one movable block, locked, with a NUL after
+// its bytes; the block is freed when the FileText goes.
 struct FileText {
-    HLOCAL block;
-    char *text;
-    DWORD size;
+    HLOCAL block = nullptr;
+    char *text = nullptr;
+    DWORD size = 0;
+    FileText() = default;
+    ~FileText() { Take(nullptr, nullptr, 0); }
+    FileText(const FileText &) = delete;
+    FileText &operator=(const FileText &) = delete;
+    // Frees the block held and holds this one (locked) instead.
+    void Take(HLOCAL newBlock, char *newText, DWORD newSize);
 };
 FileReadResult LoadWholeFile(const char *path, FileText *out);
-void FreeFileText(FileText *text);
 
 // Writes data to a temporary file beside path, flushes it and renames it over
 // path in one step. On any failure path is as it was and the temporary file

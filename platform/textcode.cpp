@@ -15,8 +15,7 @@ static bool TakeWideText(FileText *file, const wchar_t *wide, int count) {
     char *text = (char *)LocalLock(block);
     if (count) WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, count, text, size, unconvertible, nullptr);
     text[size] = '\0';
-    FreeFileText(file);
-    file->block = block, file->text = text, file->size = (DWORD)size;
+    file->Take(block, text, (DWORD)size);
     return true;
 }
 

@@ -12,8 +12,8 @@ int ShowMessageBox(HWND owner, const char *text, const char *caption, UINT type)
     return MessageBoxA(owner, text, caption, type);
 }
 
-void ShowWaitCursor() { SetCursor(LoadCursorA(nullptr, (LPCSTR)IDC_WAIT)); }
-void ShowArrowCursor() { SetCursor(LoadCursorA(nullptr, (LPCSTR)IDC_ARROW)); }
+WaitCursor::WaitCursor() { SetCursor(LoadCursorA(nullptr, (LPCSTR)IDC_WAIT)); }
+WaitCursor::~WaitCursor() { SetCursor(LoadCursorA(nullptr, (LPCSTR)IDC_ARROW)); }
 
 bool SetCurrentDir(const char *dir) { return SetCurrentDirectoryA(dir) != 0; }
 

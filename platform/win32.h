@@ -15,9 +15,14 @@ typedef int (*MessageBoxHook)(HWND owner, const char *text, const char *caption,
 void SetMessageBoxHook(MessageBoxHook hook);
 int ShowMessageBox(HWND owner, const char *text, const char *caption, UINT type);
 
-// Cursors shown while files and settings are read or written.
-void ShowWaitCursor();
-void ShowArrowCursor();
+// The wait cursor while a scope reads or writes files or settings; the
+// arrow again when it ends.
+struct WaitCursor {
+    WaitCursor();
+    ~WaitCursor();
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
 
 // Directories and the program's own path.
 bool SetCurrentDir(const char *dir);

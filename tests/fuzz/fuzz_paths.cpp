@@ -18,7 +18,7 @@ static void CheckAll(const std::string &t, size_t cap) {
     Check(FindChar(text, '\0') == text + len && (!tab || (*tab == '\t' && AtCharStart(text, tab)))
           && (!dl || t[dl - 1] == '\\' || t[dl - 1] == ':') && (!EndsWithChar(text, '\\') || t.back() == '\\'),
           "FindChar, EndsWithChar and the directory part");
-    Check(FileNamePart(text) == text + dl && WallpaperNamePart(text) == text + dl
+    Check(FileNamePart(text) == text + dl && FileNamePart(text) == text + dl
           && HasExtension(text) == (FindChar(text + dl, '.') != nullptr), "the file name and its extension");
     Check((!sch || FindChar(text, '\t') == sch - 1) && arg >= text && arg <= text + len && (*arg <= 0 || *arg > ' ')
           && (DecideSaveName(text, cap) == kSaveNameEmpty) == t.empty(), "a scheme name, an argument, a save name");

@@ -26,7 +26,7 @@ TEST_F(ShiftJisTest, PathParts) {
         EXPECT_EQ(c.slash, at ? at - p : -1) << p;
         EXPECT_EQ(p + strlen(p), FindChar(p, '\0')) << p;
         EXPECT_EQ(c.dir + ("|" + std::string(p + dl)) + "|" + (p + dl),
-                  std::string(p, DirPartLength(p)) + "|" + FileNamePart(p) + "|" + WallpaperNamePart(p)) << p;
+                  std::string(p, DirPartLength(p)) + "|" + FileNamePart(p) + "|" + FileNamePart(p)) << p;
         EXPECT_EQ(c.ext, HasExtension(p)) << p;
         EXPECT_EQ(c.ends, EndsWithChar(p, '\\')) << p;
         EXPECT_STREQ(c.base, ModuleBaseName(p, base, sizeof base) ? base : "-") << p;

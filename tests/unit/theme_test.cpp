@@ -44,7 +44,7 @@ TEST_F(ShiftJisTest, ThemeValuesAndNames) {
     for (const auto &n : names) {
         char base[8] = "old";
         EXPECT_EQ(n.ext, HasThemeExtension(n.path)) << n.path;
-        EXPECT_STREQ(n.base, ThemeBaseName(n.path, base, n.cap) ? base : "-") << n.path << n.cap;
+        EXPECT_STREQ(n.base, FileBaseName(n.path, base, n.cap) ? base : "-") << n.path << n.cap;
     }
 }
 

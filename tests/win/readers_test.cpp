@@ -30,7 +30,7 @@ TEST(Readers, EachFailureShowsItsMessage) {
         const char *file = path.c_str();
         bool badLines = c.bytes == kBad, ok = c.road == kTitle    ? ReadColorSetTitle(file, title, sizeof title)
                                               : c.road == kColors ? ReadColorSetColors(&read, file)
-                                              : c.road == kBeside ? ColorSetFilePath(longName.c_str(), title, kPathCap)
+                                              : c.road == kBeside ? ListedFilePathOrTell(longName.c_str(), title, kPathCap)
                                                                   : ApplyColorSetFile(nullptr, file, road);
         EXPECT_EQ(badLines, ok) << c.road << c.bytes;
         std::vector<std::string> boxes;
