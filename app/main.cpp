@@ -11,7 +11,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE prevInstance, LPSTR, int showCo
     UsePlatformCharStepping();
     std::string argument;
     bool exact = ReadArgumentText(&argument);
-    int associationWasNew;
+    bool associationWasNew;
     {
         // The start-up, and the command-line apply, wait for the settings once.
         ProfileCommand profiles;

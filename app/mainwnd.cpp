@@ -21,7 +21,7 @@ void RequestListRebuild() {
     if (g_app.PanelWindow) SendMessageA(g_app.PanelWindow, WM_REBUILDLIST, 0, 0);
 }
 
-HWND CreatePanel(HWND mainWindow) {
+static HWND CreatePanel(HWND mainWindow) {
     HWND panel = CreateDialogParamA(g_app.Instance, RunningEdition().panelTemplate, mainWindow, MainPanelDlg, 0);
     if (!panel) return nullptr;
     g_app.PanelWindow = panel;
@@ -61,7 +61,7 @@ static bool NeedsTheList(int command) {
            command == IDM_INSTALL_ALL;
 }
 
-void DispatchCommand(HWND mainWindow, WPARAM wParam) {
+static void DispatchCommand(HWND mainWindow, WPARAM wParam) {
     int command = LOWORD(wParam);
     ProfileCommand profiles;  // a command waits for the settings once
     // While the list is rebuilt (a reader's box is up) its entries are not

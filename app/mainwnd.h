@@ -7,7 +7,5 @@
 
 LV_EXPORT LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-HWND CreatePanel(HWND mainWindow);
-void DispatchCommand(HWND mainWindow, WPARAM wParam);
 // Has the panel rebuild its list; returns when the list is complete.
 void RequestListRebuild();

@@ -78,10 +78,10 @@ static void FillSchemeList(HWND panel) {
     if (SendMessageA(list, LB_GETCURSEL, 0, 0) == LB_ERR) SendMessageA(list, LB_SETCURSEL, 0, 0);
 }
 
-int BuildSchemeList(HWND panel) {
+static void BuildSchemeList(HWND panel) {
     if (g_building) {
         g_buildAgain = true;
-        return 0;
+        return;
     }
     g_building = true;
     do {
@@ -89,7 +89,6 @@ int BuildSchemeList(HWND panel) {
         FillSchemeList(panel);
     } while (g_buildAgain);
     g_building = false;
-    return 0;
 }
 
 void ApplyListEntry(HWND panel, const char *entry) {
@@ -118,8 +117,9 @@ static INT_PTR OnPanelCommand(HWND panel, WPARAM wParam) {
 
 LV_EXPORT INT_PTR CALLBACK MainPanelDlg(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG:
-        return BuildSchemeList(panel);
+    case WM_INITDIALOG:  // the build has put the focus on the list
+        BuildSchemeList(panel);
+        return FALSE;
     case WM_COMMAND:
         return OnPanelCommand(panel, wParam);
     case WM_REBUILDLIST:

@@ -12,7 +12,6 @@ enum { kSchemeTabStop = 64 };
 
 LV_EXPORT INT_PTR CALLBACK MainPanelDlg(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
 
-int BuildSchemeList(HWND panel);
 // True while the list is being rebuilt: commands that act on its entries
 // are ignored meanwhile.
 bool SchemeListIsBuilding();

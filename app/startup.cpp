@@ -8,6 +8,12 @@
 #include "../messages/msgbox.h"
 #include "../state/appstate.h"
 
+static unsigned GetSystemFontCharset() {
+    LOGFONTA font;
+    if (GetObjectA(GetStockObject(SYSTEM_FONT), sizeof font, &font) == 0) return 0;
+    return (unsigned)(unsigned char)font.lfCharSet;
+}
+
 void DetectEdition(const char *baseName) {
     // The class name keeps what fits; the edition sees the whole name.
     CopyTextCut(g_app.BaseName, sizeof g_app.BaseName, baseName);
@@ -17,22 +23,16 @@ void DetectEdition(const char *baseName) {
         g_app.TitleString[0] = '\0';
 }
 
-unsigned GetSystemFontCharset() {
-    LOGFONTA font;
-    if (GetObjectA(GetStockObject(SYSTEM_FONT), sizeof font, &font) == 0) return 0;
-    return (unsigned)(unsigned char)font.lfCharSet;
-}
-
-int RegisterColAssociation(const char *baseName) {
+bool RegisterColAssociation(const char *baseName) {
     // Built from the whole base name: the class name's cut would name a
     // program that does not exist. A value longer than what the stored one
     // is read back into could never be recognised as ours: the association
     // is then left as it is.
     char built[kModulePathLimit];
-    if (!BuildAssociationValue(baseName, built, sizeof built)) return 0;
+    if (!BuildAssociationValue(baseName, built, sizeof built)) return false;
     char stored[kModulePathLimit];
     if (ReadProfileText("extensions", "col", "", stored, sizeof stored) == 0) stored[0] = '\0';
-    if (AssociationIsOurs(stored, built)) return 0;
+    if (AssociationIsOurs(stored, built)) return false;
     // Not written while another program holds the settings: no first-run
     // question then, and the next start tries again.
     ProfileWrite written = WriteProfileText("extensions", "col", built);

@@ -5,8 +5,7 @@
 // executable's base name, and loads its TitleString; BaseName, the class
 // name, keeps what fits of the base name.
 void DetectEdition(const char *baseName);
-unsigned GetSystemFontCharset();
-// 1 when it has just written the association of the program with this base
-// name, 0 when it was kept (or would not fit what win.ini's value is read
-// back into).
-int RegisterColAssociation(const char *baseName);
+// True when it has just written the association of the program with this
+// base name; false when it was kept (or would not fit what win.ini's value
+// is read back into, or another program holds the settings).
+bool RegisterColAssociation(const char *baseName);

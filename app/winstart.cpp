@@ -6,7 +6,7 @@
 #include "../state/appstate.h"
 #include "mainwnd.h"
 
-ATOM RegisterMainClass(HINSTANCE instance) {
+static ATOM RegisterMainClass(HINSTANCE instance) {
     WNDCLASSA wc = {};
     wc.style = 0;
     wc.lpfnWndProc = WndProc;
@@ -29,7 +29,7 @@ static int RunMessageLoop(HACCEL accelerators) {
     return (int)msg.wParam;
 }
 
-int WindowedStartup(HINSTANCE instance, HINSTANCE prevInstance, int showCommand, int associationWasNew) {
+int WindowedStartup(HINSTANCE instance, HINSTANCE prevInstance, int showCommand, bool associationWasNew) {
     if (!prevInstance && !RegisterMainClass(instance)) return 0;
     g_app.Instance = instance;
     g_app.PrevInstance = prevInstance;
@@ -41,7 +41,7 @@ int WindowedStartup(HINSTANCE instance, HINSTANCE prevInstance, int showCommand,
     g_app.MainWindow = window;
     ShowWindow(window, showCommand);
     UpdateWindow(window);
-    if (associationWasNew == 1 && ShowMessage(window, kMsgFirstRun, nullptr, MB_YESNO) == IDYES) {
+    if (associationWasNew && ShowMessage(window, kMsgFirstRun, nullptr, MB_YESNO) == IDYES) {
         FirstRunSave(window);
         RequestListRebuild();  // whether the file was saved or not
     }

@@ -2,7 +2,6 @@
 #pragma once
 #include <windows.h>
 
-ATOM RegisterMainClass(HINSTANCE instance);
 // Creates the main window, asks the first-run question when the association
 // was new, and runs the message loop; returns the exit code.
-int WindowedStartup(HINSTANCE instance, HINSTANCE prevInstance, int showCommand, int associationWasNew);
+int WindowedStartup(HINSTANCE instance, HINSTANCE prevInstance, int showCommand, bool associationWasNew);

@@ -15,7 +15,9 @@ static const char kSchemeSection[] = "COLOR SCHEMES";
 static const char kControlIni[] = "control.ini";
 static const char kSystemPrefix[] = "[SYSTEM]\t";
 
-HLOCAL AllocProfileBuffer(WORD preferred, WORD minimum) {
+// A movable block of the preferred size, or of half as much, and so on down
+// to the minimum; null when not even that can be had.
+static HLOCAL AllocProfileBuffer(WORD preferred, WORD minimum) {
     for (WORD size = preferred; size > minimum; size = (WORD)(size >> 1)) {
         HLOCAL block = LocalAlloc(LMEM_MOVEABLE, size);
         if (block) return block;

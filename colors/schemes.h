@@ -4,7 +4,6 @@
 
 #include "../core/colorset.h"
 
-HLOCAL AllocProfileBuffer(WORD preferred, WORD minimum);
 // Adds "[SYSTEM]" TAB name for every scheme to the list box.
 void ListSchemes(HWND listBox);
 bool ReadScheme(ColorSet *set, const char *key);

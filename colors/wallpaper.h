@@ -9,7 +9,8 @@
 bool ReadCurrentWallpaper(char *name, size_t cap, int32_t *tile);
 // The same with the setting's whole path; false too when it does not fit.
 bool ReadCurrentWallpaperPath(char *path, size_t cap, int32_t *tile);
-// Finds the bitmap (from the program's directory first), records the tile
+// Finds the bitmap (from the program's directory first: this makes the
+// program's directory the current one, and leaves it so), records the tile
 // flag, sets the wallpaper and repaints. A missing file, one that is no
 // picture or one the system refuses to show is reported in a box owned by
 // owner, with nothing written.

@@ -6,7 +6,9 @@
 #include "../state/appstate.h"
 #include "logo.h"
 
-void GreetingSequence() {
+// The greeting: the program puts on its own colors and lets the user keep
+// or refuse them, then shows the primary edition's About text.
+static void GreetingSequence() {
     ShowStrings(nullptr, IDS_GREETING, kOneString, MB_OK | MB_SYSTEMMODAL);
     ColorSet previous;
     CaptureColors(&previous);

@@ -4,6 +4,3 @@
 #include "command.h"
 
 void AboutCommand(const CommandArgs &args);
-// The greeting: the program puts on its own colors and lets the user keep
-// or refuse them, then shows the primary edition's About text.
-void GreetingSequence();

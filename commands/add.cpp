@@ -1,31 +1,17 @@
 #include "add.h"
 
-#include <string.h>
-
-#include "../colors/colfile.h"
-#include "../colors/theme.h"
 #include "../core/capacity.h"
-#include "../core/colfile_text.h"
 #include "../core/mbtext.h"
-#include "../core/savename.h"
-#include "../core/theme_text.h"
-#include "../platform/files.h"
-#include "../messages/msgbox.h"
 #include "../core/resource.h"
+#include "../core/savename.h"
+#include "../messages/msgbox.h"
 #include "../state/appstate.h"
+#include "import.h"
 #include "savestate.h"
 
-enum {
-    kSelectAllEnd = 0x7FFF,
-    // A list item of the chooser: a directory name of up to 255 characters
-    // (two bytes each in a double-byte code page) in brackets.
-    kListItemCap = 2 * kFullPathCap + 8,
-};
-
-static void SelectNameField(HWND dialog) {
-    SendDlgItemMessageA(dialog, IDC_FILENAME, EM_SETSEL, 0, kSelectAllEnd);
-    SetFocus(GetDlgItem(dialog, IDC_FILENAME));
-}
+// A list item of the chooser: a directory name of up to 255 characters (two
+// bytes each in a double-byte code page) in brackets.
+constexpr size_t kListItemCap = 2 * kFullPathCap + 8;
 
 // After a listing the directory shown is the current one: WorkDir names it
 // absolutely, so that a later pattern without directory lists it again
@@ -57,8 +43,9 @@ static void OnAddInit(HWND dialog) {
         InitWorkDir();
         RefreshAddList(dialog);
     }
-    SetOkState(dialog, g_app.FileFilter[0] == '\0' ? 1 : 0);
+    EnableOk(dialog, g_app.FileFilter[0] != '\0');
     SelectNameField(dialog);
+    SetFocus(GetDlgItem(dialog, IDC_FILENAME));
 }
 
 // A typed wildcard pattern: its directory is listed with its file part as
@@ -87,33 +74,21 @@ static void ApplyTypedPattern(HWND dialog, const char *text) {
 }
 
 // The chosen name, with the default extension when it has none, becomes
-// SaveState's file name, to be resolved against the directory shown.
-static void ChooseFile(HWND dialog, OptionalText name) {
-    bool named = HasExtension(LockText(name)) || AppendDefaultExtension(&name);
-    UnlockText(name);
-    ReleaseText(g_saveState.fileName);
-    g_saveState.fileName = nullptr;
-    if (named) g_saveState.fileName = name;
-    else ReleaseText(name);
+// SaveState's file name, to be resolved against the directory shown. A name
+// that cannot take its extension is not chosen.
+static void ChooseFile(HWND dialog, char *name, size_t cap) {
+    if (HasExtension(name) || AppendText(name, cap, g_app.DefaultExt)) g_saveState.fileName.Set(name);
+    else g_saveState.fileName.Clear();
     InitWorkDir();
     EndDialog(dialog, IDOK);
 }
 
 static INT_PTR OnAddOk(HWND dialog) {
-    OptionalText typed = ReadFieldText(dialog, IDC_FILENAME, nullptr);
-    if (!typed) return TRUE;
-    const char *text = LockText(typed);
-    if (HasWildcard(text)) {
-        ApplyTypedPattern(dialog, text);
-    } else if (text[0] == '\0') {
-        ShowMessage(dialog, kMsgNoFileName, nullptr, MB_OK | MB_ICONQUESTION);
-    } else {
-        UnlockText(typed);
-        ChooseFile(dialog, typed);
-        return TRUE;
-    }
-    UnlockText(typed);
-    ReleaseText(typed);
+    char typed[kFieldTextCap];
+    ReadField(dialog, IDC_FILENAME, typed, sizeof typed);
+    if (HasWildcard(typed)) ApplyTypedPattern(dialog, typed);
+    else if (typed[0] == '\0') ShowMessage(dialog, kMsgNoFileName, nullptr, MB_OK | MB_ICONQUESTION);
+    else ChooseFile(dialog, typed, sizeof typed);
     return TRUE;
 }
 
@@ -126,7 +101,7 @@ static void OnListSelection(HWND dialog) {
     if (item[0] == '\0') return;
     if (!isDirectory) {
         SetDlgItemTextA(dialog, IDC_FILENAME, item);
-        SendDlgItemMessageA(dialog, IDC_FILENAME, EM_SETSEL, 0, kSelectAllEnd);
+        SelectNameField(dialog);
         return;
     }
     char pattern[kListItemCap + kFileFilterCap];
@@ -165,80 +140,14 @@ LV_EXPORT INT_PTR CALLBACK AddDlg(HWND dialog, UINT message, WPARAM wParam, LPAR
     }
 }
 
-int ImportFile(const char *destination, const char *source) {
-    if (!FileExists(source)) {
-        ShowMessage(nullptr, kMsgSourceMissing, source, MB_OK | MB_ICONHAND);
-        return 0;
-    }
-    if (FileExists(destination) &&
-        ShowMessage(g_app.MainWindow, kMsgReplace, destination, MB_YESNO | MB_ICONQUESTION) != IDYES)
-        return 0;
-    // The copy goes to a temporary file beside the destination and replaces
-    // it in one rename: on any failure the destination is as it was and the
-    // temporary file is gone.
-    char tempName[kFullPathCap];
-    ImportStep step;
-    {
-        WaitCursor wait;
-        step = CopyFileReplacing(source, destination, tempName, sizeof tempName);
-    }
-    switch (step) {
-    case kImportDone:
-        return 1;
-    case kImportNoTemp:
-    case kImportCopyFailed:
-        ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
-        return 0;
-    case kImportRenameFailed: {
-        ShowMessage(nullptr, kMsgRenameFailed, tempName, MB_OK, destination);
-        return 0;
-    }
-    }
-    return 0;
-}
-
-// A theme comes in as a complete color-set file named after it, beside the
-// program: its name as every title, its colors over the desktop's current
-// ones, and its wallpaper when that file is there. False when source is no
-// theme (or cannot be read: the copy then tells). destination names the
-// color-set file, or is empty when that does not fit.
-static bool ImportTheme(const char *source, const char *programDir, char *destination, size_t cap) {
-    FileText file;
-    if (!LoadThemeText(source, &file)) return false;
-    char base[kFullPathCap], title[kPathCap], wallpaper[kFullPathCap];
-    int32_t tile = 0;
-    ColorSet colors;
-    if (!FileBaseName(source, base, sizeof base) || !CopyText(destination, cap, programDir) ||
-        !AppendText(destination, cap, base) || !AppendText(destination, cap, ".col")) {
-        destination[0] = '\0';
-        ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
-    } else if (ThemeColors(file.text, source, &colors) &&
-               (!FileExists(destination) ||
-                ShowMessage(g_app.MainWindow, kMsgReplace, destination, MB_YESNO | MB_ICONQUESTION) == IDYES)) {
-        ThemeTitle(file.text, source, title, sizeof title);
-        bool paper = ThemeWallpaper(file.text, wallpaper, sizeof wallpaper, &tile) &&
-                     strlen(wallpaper) <= kMaxWallpaperNameBytes;
-        WriteColorSetFile(colors, destination, title, title, title, paper ? wallpaper : nullptr, tile);
-    }
-    return true;
-}
-
 void AddColorSetCommand(const CommandArgs &args) {
     if (DialogBoxParamA(ResourceModule(), RunningEdition().addTemplate, args.owner, AddDlg, 0) != IDOK) return;
-    char source[kFullPathCap];
-    bool chosen = g_saveState.fileName && CopyText(source, sizeof source, LockText(g_saveState.fileName));
-    UnlockText(g_saveState.fileName);
-    if (!chosen) return;
-    char programDir[kPathCap];
-    char destination[kFullPathCap] = "";
-    if (!GetProgramDir(programDir, kModulePathLimit)) {
-        ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
-    } else if (!ImportTheme(source, programDir, destination, sizeof destination)) {
-        if (ImportDestination(programDir, source, destination, sizeof destination)) ImportFile(destination, source);
-        else ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
-    }
+    if (!g_saveState.fileName.present) return;
+    char source[kFieldTextCap], destination[kFullPathCap];
+    CopyText(source, sizeof source, g_saveState.fileName.text);
+    ImportIntoProgramDir(source, destination, sizeof destination);
     // From now on Save As proposes the copy beside the program: accepted, it
     // replaces that copy, never the file it came from.
-    ReleaseText(g_saveState.fileName);
-    g_saveState.fileName = destination[0] ? SetBlockText(nullptr, destination) : nullptr;
+    if (destination[0]) g_saveState.fileName.Set(destination);
+    else g_saveState.fileName.Clear();
 }

@@ -30,7 +30,8 @@ struct LogoState {
     bool classTried;
 };
 
-LogoState g_logo = {nullptr, 0, 0, 0, false, 0, false};
+LogoState g_logo = {
+    .bitmap = nullptr, .width = 0, .height = 0, .revealedWidth = 0, .done = false, .timer = 0, .classTried = false};
 
 // Registered once per process: after a first attempt, failed or not, the
 // class is taken as there.
@@ -174,10 +175,10 @@ LV_EXPORT LRESULT CALLBACK LVWndProc(HWND window, UINT message, WPARAM wParam, L
 
 bool QuitIsPending() { return g_quitPending; }
 
-int ShowLogo(HWND owner, HINSTANCE instance, HINSTANCE prevInstance) {
+bool ShowLogo(HWND owner, HINSTANCE instance, HINSTANCE prevInstance) {
     g_quitPending = false;
-    if (!prevInstance && !RegisterLogoClassOnce(instance)) return 0;
-    if (!LoadLogoBitmap(instance)) return 0;
+    if (!prevInstance && !RegisterLogoClassOnce(instance)) return false;
+    if (!LoadLogoBitmap(instance)) return false;
     g_logo.revealedWidth = 0;
     int w = g_logo.width;
     int h = g_logo.height;
@@ -186,11 +187,11 @@ int ShowLogo(HWND owner, HINSTANCE instance, HINSTANCE prevInstance) {
                                   nullptr);
     if (!window) {
         ReleaseLogoBitmap();
-        return 0;
+        return false;
     }
     g_logo.done = false;
     RunLogoLoop();
     if (IsWindow(window)) DestroyWindow(window);
     ReleaseLogoBitmap();
-    return 1;
+    return true;
 }

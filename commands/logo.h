@@ -8,9 +8,9 @@
 LV_EXPORT LRESULT CALLBACK LVWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Shows the logo window owned by owner and returns once it has ended:
-// 1 when a logo was shown, 0 when none could be. A quit message that
+// true when a logo was shown, false when none could be. A quit message that
 // arrives meanwhile ends the logo and is posted again for the main loop.
-int ShowLogo(HWND owner, HINSTANCE instance, HINSTANCE prevInstance);
+bool ShowLogo(HWND owner, HINSTANCE instance, HINSTANCE prevInstance);
 // True when the last logo passed a quit message on: the program is ending,
 // and nothing more is shown or changed.
 bool QuitIsPending();

@@ -1,140 +1,112 @@
 #include "saveas.h"
 
-#include <string.h>
-
 #include "../colors/colfile.h"
 #include "../colors/syscolors.h"
 #include "../colors/theme.h"
 #include "../colors/wallpaper.h"
 #include "../core/capacity.h"
 #include "../core/mbtext.h"
+#include "../core/resource.h"
 #include "../core/savename.h"
 #include "../core/theme_text.h"
-#include "../platform/files.h"
 #include "../messages/msgbox.h"
-#include "../core/resource.h"
+#include "../platform/files.h"
 #include "../state/appstate.h"
 #include "savestate.h"
 
-enum { kSelectAllEnd = 0x7FFF };
-
 // Puts a present title into its field; a field the template lacks stays
 // absent.
-static void ShowTitle(HWND dialog, int fieldId, OptionalText title) {
-    const char *text = LockText(title);
-    if (text) SetDlgItemTextA(dialog, fieldId, text);
-    UnlockText(title);
+static void ShowTitle(HWND dialog, int fieldId, const SavedText &title) {
+    if (title.present) SetDlgItemTextA(dialog, fieldId, title.text);
+}
+
+static bool HasWallpaper() {
+    char name[kFullPathCap];
+    int32_t tile = 0;
+    return ReadCurrentWallpaper(name, sizeof name, &tile);
 }
 
 static void OnSaveAsInit(HWND dialog) {
     ShowTitle(dialog, IDC_TITLE_PRIMARY, g_saveState.titlePrimary);
     ShowTitle(dialog, IDC_TITLE_SIBLING, g_saveState.titleSibling);
     ShowTitle(dialog, IDC_TITLE_ENGLISH, g_saveState.titleEnglish);
-    const char *fileName = LockText(g_saveState.fileName);
-    if (fileName) {
+    if (g_saveState.fileName.present) {
         // A relative name is resolved against WorkDir from here on.
         SetCurrentDir(g_app.WorkDir);
-        SetDlgItemTextA(dialog, IDC_FILENAME, fileName);
-        SendDlgItemMessageA(dialog, IDC_FILENAME, EM_SETSEL, 0, kSelectAllEnd);
+        SetDlgItemTextA(dialog, IDC_FILENAME, g_saveState.fileName.text);
+        SelectNameField(dialog);
     }
-    UnlockText(g_saveState.fileName);
-    SetOkState(dialog, g_saveState.fileName ? 0 : 1);
+    EnableOk(dialog, g_saveState.fileName.present);
     CheckDlgButton(dialog, IDC_WITH_WALLPAPER, g_saveState.withWallpaper ? BST_CHECKED : BST_UNCHECKED);
     if (!HasWallpaper()) EnableWindow(GetDlgItem(dialog, IDC_WITH_WALLPAPER), FALSE);
     SetFocus(GetDlgItem(dialog, IDC_FILENAME));
 }
 
 // Whether the typed name may be saved; on acceptance it may have gained
-// the default extension. The field keeps what the user typed.
-static bool ValidateSaveName(HWND dialog, OptionalText *name) {
-    SaveNameDecision decision = DecideSaveName(LockText(*name), sizeof g_app.WorkDir);
-    UnlockText(*name);
+// the default extension. The field keeps what the user typed. A name that
+// does not fit whole is refused: cut, it would name another file.
+static bool ValidateSaveName(HWND dialog, char *name, size_t cap, bool whole) {
+    SaveNameDecision decision = DecideSaveName(name, sizeof g_app.WorkDir);
+    if (!whole || (decision == kSaveNameAddExtension && !AppendText(name, cap, g_app.DefaultExt)))
+        decision = kSaveNameTooLong;
     switch (decision) {
     case kSaveNameEmpty:
         return false;
     case kSaveNameWildcard:
         ShowMessage(dialog, kMsgWildcard, nullptr, MB_OK | MB_ICONQUESTION);
         return false;
-    case kSaveNameDirTooLong:
-        ShowMessage(dialog, kMsgSaveFailed, LockText(*name), MB_OK | MB_ICONHAND);
-        UnlockText(*name);
+    case kSaveNameTooLong:
+        ShowMessage(dialog, kMsgSaveFailed, name, MB_OK | MB_ICONHAND);
         return false;
     case kSaveNameAddExtension:
-        if (!AppendDefaultExtension(name)) return false;
-        break;
     case kSaveNameAsTyped:
         break;
     }
-    const char *text = LockText(*name);
-    bool refused = FileExists(text) && ShowMessage(dialog, kMsgReplace, text, MB_YESNO | MB_ICONQUESTION) != IDYES;
-    UnlockText(*name);
-    return !refused;
+    return !FileExists(name) || ShowMessage(dialog, kMsgReplace, name, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
+// The edition's title fields, each present from now on, empty or not.
 static void ReadTitles(HWND dialog) {
     const TitleFields &fields = RunningEdition().saveAsTitles;
-    if (fields.primary) g_saveState.titlePrimary = ReadFieldText(dialog, IDC_TITLE_PRIMARY, g_saveState.titlePrimary);
-    if (fields.sibling) g_saveState.titleSibling = ReadFieldText(dialog, IDC_TITLE_SIBLING, g_saveState.titleSibling);
-    if (fields.english) g_saveState.titleEnglish = ReadFieldText(dialog, IDC_TITLE_ENGLISH, g_saveState.titleEnglish);
+    const struct {
+        bool shown;
+        int fieldId;
+        SavedText *title;
+    } titles[] = {{fields.primary, IDC_TITLE_PRIMARY, &g_saveState.titlePrimary},
+                  {fields.sibling, IDC_TITLE_SIBLING, &g_saveState.titleSibling},
+                  {fields.english, IDC_TITLE_ENGLISH, &g_saveState.titleEnglish}};
+    for (const auto &t : titles) {
+        if (!t.shown) continue;
+        ReadField(dialog, t.fieldId, t.title->text, sizeof t.title->text);  // a title line holds less anyway
+        t.title->present = true;
+    }
 }
 
 // A directory that names a place only together with the current directory
 // (sub\, ..\, C:sub\), which the next Save As changes to WorkDir.
-static bool IsRelativeDir(const char *dir) {
-    if (dir[0] == '\\') return false;
-    return !(dir[0] && dir[1] == ':' && dir[2] == '\\');
-}
+static bool IsRelativeDir(const char *dir) { return dir[0] != '\\' && !IsDriveRootedPath(dir); }
 
 // The name's directory becomes WorkDir; a bare name leaves it. A relative
 // directory is taken as the full path it names now, where the file is
 // about to be saved: made current by the next Save As, it must not be
 // applied a second time.
-static void TakeWorkDirFrom(OptionalText fileName) {
-    const char *name = LockText(fileName);
-    char dir[kWorkDirCap];
+static void TakeWorkDirFrom(const char *name) {
+    char dir[kWorkDirCap], full[kWorkDirCap];
     size_t dirLength = DirPartLength(name);
-    if (dirLength > 0 && CopyBytes(dir, sizeof dir, name, dirLength)) {
-        char full[kWorkDirCap];
-        if (IsRelativeDir(dir) && GetFullPath(dir, full, sizeof full) && EndsWithChar(full, '\\'))
-            CopyText(g_app.WorkDir, sizeof g_app.WorkDir, full);
-        else
-            CopyText(g_app.WorkDir, sizeof g_app.WorkDir, dir);
-    }
-    UnlockText(fileName);
-}
-
-// A name taken from whatever directory is current: no drive, and no
-// backslash before it.
-static bool IsCurrentDirRelative(const char *name) { return name[0] != '\\' && !(name[0] && name[1] == ':'); }
-
-// The next Save As makes WorkDir current and proposes the name saved last:
-// accepted, it must save the same file again. A name that, taken from
-// WorkDir, names another file than the one just saved (a relative
-// directory, or a bare name saved into the program's directory while WorkDir
-// is the directory the program was started from) is kept as the saved
-// file's full path.
-static void ProposeTheSavedFile(const char *savedPath) {
-    const char *name = LockText(g_saveState.fileName);
-    char fromWorkDir[MAX_PATH], resolved[MAX_PATH];
-    bool same = IsDriveRootedPath(name) ||
-                (IsCurrentDirRelative(name) && CopyText(fromWorkDir, sizeof fromWorkDir, g_app.WorkDir) &&
-                 AppendText(fromWorkDir, sizeof fromWorkDir, name) &&
-                 GetFullPath(fromWorkDir, resolved, sizeof resolved) && lstrcmpiA(resolved, savedPath) == 0);
-    UnlockText(g_saveState.fileName);
-    if (!same) g_saveState.fileName = SetBlockText(g_saveState.fileName, savedPath);
+    if (dirLength == 0 || !CopyBytes(dir, sizeof dir, name, dirLength)) return;
+    if (IsRelativeDir(dir) && GetFullPath(dir, full, sizeof full) && EndsWithChar(full, '\\'))
+        CopyText(g_app.WorkDir, sizeof g_app.WorkDir, full);
+    else
+        CopyText(g_app.WorkDir, sizeof g_app.WorkDir, dir);
 }
 
 static INT_PTR OnSaveAsOk(HWND dialog) {
-    OptionalText name = ReadFieldText(dialog, IDC_FILENAME, nullptr);
-    if (!name) return TRUE;
-    if (!ValidateSaveName(dialog, &name)) {
-        ReleaseText(name);
-        return TRUE;
-    }
-    ReleaseText(g_saveState.fileName);
-    g_saveState.fileName = name;
+    char name[kFieldTextCap];
+    bool whole = ReadField(dialog, IDC_FILENAME, name, sizeof name);
+    if (!ValidateSaveName(dialog, name, sizeof name, whole)) return TRUE;
+    g_saveState.fileName.Set(name);
     ReadTitles(dialog);
-    TakeWorkDirFrom(g_saveState.fileName);
+    TakeWorkDirFrom(name);
     EndDialog(dialog, IDOK);
     return TRUE;
 }
@@ -173,8 +145,8 @@ LV_EXPORT INT_PTR CALLBACK SaveAsDlg(HWND dialog, UINT message, WPARAM wParam, L
 // A theme carries one name: the English title, or in the Japanese editions
 // the first title given; and the whole path of the wallpaper in force.
 static void SaveTheme(const ColorSet &colors, const char *path) {
-    const char *titles[] = {LockText(g_saveState.titlePrimary), LockText(g_saveState.titleSibling),
-                            LockText(g_saveState.titleEnglish)};
+    const char *titles[] = {g_saveState.titlePrimary.Get(), g_saveState.titleSibling.Get(),
+                            g_saveState.titleEnglish.Get()};
     const char *name = "";
     for (int i = RunningEdition().english ? 2 : 0; i < 3 && !name[0]; i++)
         if (titles[i]) name = titles[i];
@@ -182,31 +154,42 @@ static void SaveTheme(const ColorSet &colors, const char *path) {
     int32_t tile = 0;
     bool withWallpaper = g_saveState.withWallpaper && ReadCurrentWallpaperPath(wallpaper, sizeof wallpaper, &tile);
     WriteThemeFile(colors, path, name, withWallpaper ? wallpaper : nullptr, tile);
-    UnlockText(g_saveState.titlePrimary);
-    UnlockText(g_saveState.titleSibling);
-    UnlockText(g_saveState.titleEnglish);
 }
 
 void SaveCurrentColors() {
-    if (!g_saveState.fileName) return;
+    if (!g_saveState.fileName.present) return;
     ColorSet colors;
     CaptureColors(&colors);
-    const char *path = LockText(g_saveState.fileName);
+    const char *path = g_saveState.fileName.text;
     if (HasThemeExtension(path)) {
         SaveTheme(colors, path);
-        UnlockText(g_saveState.fileName);
         return;
     }
     char wallpaper[kFullPathCap];
     int32_t tile = 0;
     bool withWallpaper = g_saveState.withWallpaper && ReadCurrentWallpaper(wallpaper, sizeof wallpaper, &tile);
-    WriteColorSetFile(colors, path, LockText(g_saveState.titlePrimary), LockText(g_saveState.titleSibling),
-                      LockText(g_saveState.titleEnglish), withWallpaper ? wallpaper : nullptr,
-                      withWallpaper ? tile : 0);
-    UnlockText(g_saveState.fileName);
-    UnlockText(g_saveState.titlePrimary);
-    UnlockText(g_saveState.titleSibling);
-    UnlockText(g_saveState.titleEnglish);
+    WriteColorSetFile(colors, path, g_saveState.titlePrimary.Get(), g_saveState.titleSibling.Get(),
+                      g_saveState.titleEnglish.Get(), withWallpaper ? wallpaper : nullptr, withWallpaper ? tile : 0);
+}
+
+// A name taken from whatever directory is current: no drive, and no
+// backslash before it.
+static bool IsCurrentDirRelative(const char *name) { return name[0] != '\\' && !(name[0] && name[1] == ':'); }
+
+// The next Save As makes WorkDir current and proposes the name saved last:
+// accepted, it must save the same file again. A name that, taken from
+// WorkDir, names another file than the one just saved (a relative
+// directory, or a bare name saved into the program's directory while WorkDir
+// is the directory the program was started from) is kept as the saved
+// file's full path.
+static void ProposeTheSavedFile(const char *savedPath) {
+    const char *name = g_saveState.fileName.text;
+    char fromWorkDir[MAX_PATH], resolved[MAX_PATH];
+    bool same = IsDriveRootedPath(name) ||
+                (IsCurrentDirRelative(name) && CopyText(fromWorkDir, sizeof fromWorkDir, g_app.WorkDir) &&
+                 AppendText(fromWorkDir, sizeof fromWorkDir, name) &&
+                 GetFullPath(fromWorkDir, resolved, sizeof resolved) && lstrcmpiA(resolved, savedPath) == 0);
+    if (!same) g_saveState.fileName.Set(savedPath);
 }
 
 static void RunSaveAs(HWND owner) {
@@ -214,8 +197,7 @@ static void RunSaveAs(HWND owner) {
     // Where the name lands: against the current directory, as the save
     // resolves it.
     char savedPath[MAX_PATH];
-    bool placed = GetFullPath(LockText(g_saveState.fileName), savedPath, sizeof savedPath);
-    UnlockText(g_saveState.fileName);
+    bool placed = GetFullPath(g_saveState.fileName.text, savedPath, sizeof savedPath);
     SaveCurrentColors();
     if (placed) ProposeTheSavedFile(savedPath);
 }
@@ -228,10 +210,10 @@ static const char kOwnersTitleEnglish[] = "Owners Default Color";
 static const char kOwnersTitleJapanese[] = "オーナー・デフォルト";
 
 void FirstRunSave(HWND owner) {
-    g_saveState.fileName = SetBlockText(g_saveState.fileName, kOwnersFileName);
+    g_saveState.fileName.Set(kOwnersFileName);
     const TitleFields &fields = RunningEdition().saveAsTitles;
-    if (fields.primary) g_saveState.titlePrimary = SetBlockText(g_saveState.titlePrimary, kOwnersTitleJapanese);
-    if (fields.sibling) g_saveState.titleSibling = SetBlockText(g_saveState.titleSibling, kOwnersTitleJapanese);
-    g_saveState.titleEnglish = SetBlockText(g_saveState.titleEnglish, kOwnersTitleEnglish);
+    if (fields.primary) g_saveState.titlePrimary.Set(kOwnersTitleJapanese);
+    if (fields.sibling) g_saveState.titleSibling.Set(kOwnersTitleJapanese);
+    g_saveState.titleEnglish.Set(kOwnersTitleEnglish);
     RunSaveAs(owner);
 }

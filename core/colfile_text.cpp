@@ -58,7 +58,27 @@ bool ScanSigned(const char **pp, int32_t *value) {
     return true;
 }
 
-int ChooseTitle(const char *text, Edition edition, char *title, size_t cap) {
+// Copies the line at from, up to its CR, LF or NUL; false when it did not
+// fit: dst then holds what fits, cut on a character boundary.
+bool CopyToLineEnd(const char *from, char *dst, size_t cap) { return CopyCut(dst, cap, from, LineEnd(from) - from); }
+
+// One color line; false when it begins with no element name.
+bool ParseColorLine(const char *line, ColorSet *set) {
+    int index = -1;
+    for (int i = 0; i < kElementCount; i++)
+        if (StartsWith(line, ElementNames[i])) index = i;
+    if (index < 0) return false;
+    const char *p = line + strlen(ElementNames[index]);
+    if (*p != '=') return true;  // a known name without "=": the element keeps its value
+    p++;
+    uint32_t rgb[3];
+    for (int k = 0; k < 3; k++)
+        if (!ScanInt(&p, &rgb[k])) return true;  // fewer than three numbers: unchanged
+    set->value[index] = MakeColor((int)(rgb[0] & 0xFF), (int)(rgb[1] & 0xFF), (int)(rgb[2] & 0xFF));
+    return true;
+}
+
+bool ChooseTitle(const char *text, Edition edition, char *title, size_t cap) {
     title[0] = '\0';
     for (const char *section : kEditions[edition].titleSections) {
         if (!section) break;
@@ -68,16 +88,16 @@ int ChooseTitle(const char *text, Edition edition, char *title, size_t cap) {
             break;
         }
     }
-    return 1;
+    return true;
 }
 
-int ReadLegacyTitle(const char *text, Edition edition, char *title, size_t cap) {
+bool ReadLegacyTitle(const char *text, Edition edition, char *title, size_t cap) {
     title[0] = '\0';
-    if (!kEditions[edition].titleOfLegacyFiles) return 1;
+    if (!kEditions[edition].titleOfLegacyFiles) return true;
     const char *second = NextLine(text);
-    if (!second) return 0;
+    if (!second) return false;
     CopyToLineEnd(second, title, cap);
-    return 1;
+    return true;
 }
 
 void ReadColorLines(const char *line, ColorSet *set, int *badLines) {
@@ -102,9 +122,8 @@ const char *FindSection(const char *text, const char *header) {
     return nullptr;
 }
 
-bool CopyToLineEnd(const char *from, char *dst, size_t cap) { return CopyCut(dst, cap, from, LineEnd(from) - from); }
 
-int TitleFromText(const char *text, Edition edition, char *title, size_t cap) {
+bool TitleFromText(const char *text, Edition edition, char *title, size_t cap) {
     if (cap) title[0] = '\0';
     switch (DetectColorSetForm(text)) {
     case kFormLegacy:
@@ -112,23 +131,8 @@ int TitleFromText(const char *text, Edition edition, char *title, size_t cap) {
     case kFormCurrent:
         return ChooseTitle(text, edition, title, cap);
     default:
-        return 0;
+        return false;
     }
-}
-
-bool ParseColorLine(const char *line, ColorSet *set) {
-    int index = -1;
-    for (int i = 0; i < kElementCount; i++)
-        if (StartsWith(line, ElementNames[i])) index = i;
-    if (index < 0) return false;
-    const char *p = line + strlen(ElementNames[index]);
-    if (*p != '=') return true;  // a known name without "=": the element keeps its value
-    p++;
-    uint32_t rgb[3];
-    for (int k = 0; k < 3; k++)
-        if (!ScanInt(&p, &rgb[k])) return true;  // fewer than three numbers: unchanged
-    set->value[index] = MakeColor((int)(rgb[0] & 0xFF), (int)(rgb[1] & 0xFF), (int)(rgb[2] & 0xFF));
-    return true;
 }
 
 ColorsFromTextResult ColorsFromText(const char *text, const ColorSet &current, ColorSet *set, int *badLines) {

@@ -26,21 +26,16 @@ ColorSetForm DetectColorSetForm(const char *text);
 // The start of the line after the first line that begins with header, or
 // null when there is none (or the matching line has no LF after it).
 const char *FindSection(const char *text, const char *header);
-// Copies up to the next NUL, CR or LF. Returns false when the text did not
-// fit: dst then holds what fits, cut on a character boundary.
-bool CopyToLineEnd(const char *from, char *dst, size_t cap);
 
-// The title of a color-set text for an edition. 1 when the text is a
-// color-set file (title possibly empty), 0 when it is not, or when it is a
-// legacy file without a second line, whose title the edition reads.
-int TitleFromText(const char *text, Edition edition, char *title, size_t cap);
+// The title of a color-set text for an edition. True when the text is a
+// color-set file (title possibly empty); false when it is not, or when it is
+// a legacy file without a second line, whose title the edition reads.
+bool TitleFromText(const char *text, Edition edition, char *title, size_t cap);
 
 enum ColorsFromTextResult { kColorsRead, kColorsNotColorSet, kColorsNoList };
 // Fills set from current, then from every color line. badLines counts the
 // lines that name no element (each is reported to the user).
 ColorsFromTextResult ColorsFromText(const char *text, const ColorSet &current, ColorSet *set, int *badLines);
-// One color line; false when it begins with no element name.
-bool ParseColorLine(const char *line, ColorSet *set);
 
 enum WallpaperFromTextResult { kWallpaperRead, kWallpaperNameTooLong };
 // The wallpaper section of a current-form text (legacy and other texts give

@@ -19,12 +19,12 @@ const ColorSet GreetingColors = {{
 
 bool IsNearestColorElement(int index) { return index >= 4 && index <= 9; }
 
-int ColorsMatch(const ColorSet &a, const ColorSet &b) {
+bool ColorsMatch(const ColorSet &a, const ColorSet &b) {
     for (int i = 0; i < kElementCount; i++) {
         if (a.value[i] == kKeepColor || b.value[i] == kKeepColor) continue;
-        if (a.value[i] != b.value[i]) return 0;
+        if (a.value[i] != b.value[i]) return false;
     }
-    return 1;
+    return true;
 }
 
 void FormatRgbText(int32_t value, char *out, size_t cap) {

@@ -22,8 +22,8 @@ extern const ColorSet GreetingColors;
 // Elements 4 to 9 go through the display's nearest solid color.
 bool IsNearestColorElement(int index);
 
-// 1 when every element matches, where a kept value matches anything.
-int ColorsMatch(const ColorSet &a, const ColorSet &b);
+// True when every element matches, where a kept value matches anything.
+bool ColorsMatch(const ColorSet &a, const ColorSet &b);
 // "R G B" in decimal for win.ini; the top byte is ignored.
 void FormatRgbText(int32_t value, char *out, size_t cap);
 int32_t MakeColor(int r, int g, int b);

@@ -7,18 +7,54 @@
 #include "mbtext.h"
 
 const EditionProfile kEditions[kEditionCount] = {
-    // The primary Japanese edition.
-    {false, IDS_TITLE_PRIMARY, LV_RESOURCE(LVRES_MENU_JAPANESE), LV_RESOURCE(LVRES_PANEL_JAPANESE),
-     LV_RESOURCE(LVRES_SAVEAS_PRIMARY), LV_RESOURCE(LVRES_ADD_JAPANESE), {true, true, true},
-     {kSectionPrimary, kSectionSibling, kSectionEnglish}, true, IDS_FIX_JAPANESE_1, IDS_ABOUT_PRIMARY_1, true, true},
-    // The sibling Japanese edition.
-    {false, IDS_TITLE_SIBLING, LV_RESOURCE(LVRES_MENU_JAPANESE), LV_RESOURCE(LVRES_PANEL_JAPANESE),
-     LV_RESOURCE(LVRES_SAVEAS_SIBLING), LV_RESOURCE(LVRES_ADD_JAPANESE), {false, true, true},
-     {kSectionSibling, kSectionEnglish, nullptr}, false, IDS_FIX_JAPANESE_1, IDS_ABOUT_SIBLING_1, true, false},
-    // The English edition.
-    {true, IDS_TITLE_ENGLISH, LV_RESOURCE(LVRES_MENU_ENGLISH), LV_RESOURCE(LVRES_PANEL_ENGLISH),
-     LV_RESOURCE(LVRES_SAVEAS_ENGLISH), LV_RESOURCE(LVRES_ADD_ENGLISH), {false, false, true},
-     {kSectionEnglish, nullptr, nullptr}, false, IDS_FIX_ENGLISH_1, IDS_ABOUT_ENGLISH_1, false, false},
+    {
+        // The primary Japanese edition.
+        .english = false,
+        .titleStringId = IDS_TITLE_PRIMARY,
+        .menu = LV_RESOURCE(LVRES_MENU_JAPANESE),
+        .panelTemplate = LV_RESOURCE(LVRES_PANEL_JAPANESE),
+        .saveAsTemplate = LV_RESOURCE(LVRES_SAVEAS_PRIMARY),
+        .addTemplate = LV_RESOURCE(LVRES_ADD_JAPANESE),
+        .saveAsTitles = {.primary = true, .sibling = true, .english = true},
+        .titleSections = {kSectionPrimary, kSectionSibling, kSectionEnglish},
+        .titleOfLegacyFiles = true,
+        .fixQuestionRun = IDS_FIX_JAPANESE_1,
+        .aboutRun = IDS_ABOUT_PRIMARY_1,
+        .showsLogo = true,
+        .playsGreeting = true,
+    },
+    {
+        // The sibling Japanese edition.
+        .english = false,
+        .titleStringId = IDS_TITLE_SIBLING,
+        .menu = LV_RESOURCE(LVRES_MENU_JAPANESE),
+        .panelTemplate = LV_RESOURCE(LVRES_PANEL_JAPANESE),
+        .saveAsTemplate = LV_RESOURCE(LVRES_SAVEAS_SIBLING),
+        .addTemplate = LV_RESOURCE(LVRES_ADD_JAPANESE),
+        .saveAsTitles = {.primary = false, .sibling = true, .english = true},
+        .titleSections = {kSectionSibling, kSectionEnglish, nullptr},
+        .titleOfLegacyFiles = false,
+        .fixQuestionRun = IDS_FIX_JAPANESE_1,
+        .aboutRun = IDS_ABOUT_SIBLING_1,
+        .showsLogo = true,
+        .playsGreeting = false,
+    },
+    {
+        // The English edition.
+        .english = true,
+        .titleStringId = IDS_TITLE_ENGLISH,
+        .menu = LV_RESOURCE(LVRES_MENU_ENGLISH),
+        .panelTemplate = LV_RESOURCE(LVRES_PANEL_ENGLISH),
+        .saveAsTemplate = LV_RESOURCE(LVRES_SAVEAS_ENGLISH),
+        .addTemplate = LV_RESOURCE(LVRES_ADD_ENGLISH),
+        .saveAsTitles = {.primary = false, .sibling = false, .english = true},
+        .titleSections = {kSectionEnglish, nullptr, nullptr},
+        .titleOfLegacyFiles = false,
+        .fixQuestionRun = IDS_FIX_ENGLISH_1,
+        .aboutRun = IDS_ABOUT_ENGLISH_1,
+        .showsLogo = false,
+        .playsGreeting = false,
+    },
 };
 
 Edition ChooseEdition(unsigned charset, const char *baseName) {

@@ -9,7 +9,7 @@ SaveNameDecision DecideSaveName(const char *name, size_t workDirCap) {
     if (HasWildcard(name)) return kSaveNameWildcard;
     // The directory part becomes WorkDir; one that does not fit is refused
     // rather than cut into another directory.
-    if (DirPartLength(name) >= workDirCap) return kSaveNameDirTooLong;
+    if (DirPartLength(name) >= workDirCap) return kSaveNameTooLong;
     return HasExtension(name) ? kSaveNameAsTyped : kSaveNameAddExtension;
 }
 
@@ -39,12 +39,6 @@ PatternSplit SplitTypedPattern(const char *text, char *dir, size_t dirCap, char 
         if (filterCap) filter[0] = '\0';
     }
     return result;
-}
-
-int OkRequestFor(bool fieldHasText, int okState) {
-    if (fieldHasText && okState == 1) return 0;
-    if (!fieldHasText && okState == 0) return 1;
-    return 2;
 }
 
 bool DirectoryPattern(const char *item, const char *filter, char *out, size_t cap) {

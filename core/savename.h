@@ -9,7 +9,7 @@
 enum SaveNameDecision {
     kSaveNameEmpty,         // refused without a message
     kSaveNameWildcard,      // refused with the wildcard message
-    kSaveNameDirTooLong,    // refused: its directory would not fit WorkDir
+    kSaveNameTooLong,       // refused: its directory would not fit WorkDir
     kSaveNameAsTyped,       // accepted as it stands
     kSaveNameAddExtension,  // accepted once the default extension is appended
 };
@@ -37,10 +37,6 @@ enum PatternSplit {
 };
 PatternSplit SplitTypedPattern(const char *text, char *dir, size_t dirCap, char *filter, size_t filterCap,
                                size_t defaultExtCap);
-
-// The request that keeps a dialog's OK button in step with its name field:
-// 0 enable, 1 disable, 2 leave it (the button already shows the state).
-int OkRequestFor(bool fieldHasText, int okState);
 
 // The text that a directory or drive chosen in the Add dialog's list puts
 // into the name field: the item (SUBDIR\ or C:) followed by the filter.

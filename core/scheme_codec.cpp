@@ -11,7 +11,9 @@ static int HexDigitValue(char c) {
     return -1;
 }
 
-uint32_t ParseHex(const char **pos) {
+// Reads hexadecimal digits at *pos (either case), moving past them; 0 and no
+// move when the first byte is no digit. Higher digits shift out of 32 bits.
+static uint32_t ParseHex(const char **pos) {
     uint32_t value = 0;
     const char *p = *pos;
     for (int d; (d = HexDigitValue(*p)) >= 0; p++) value = value * 16u + (uint32_t)d;
@@ -19,7 +21,9 @@ uint32_t ParseHex(const char **pos) {
     return value;
 }
 
-bool FormatHex(char *text, size_t cap, uint32_t value) {
+// Appends the value's digits (upper case, no leading zeros) to text, which
+// holds cap bytes. False when they do not fit (text then unchanged).
+static bool FormatHex(char *text, size_t cap, uint32_t value) {
     char digits[9];
     int n = 0;
     do {

@@ -11,13 +11,6 @@ enum { kSchemeFieldCount = 13 };
 // Element index of each position 1..13 (stored from index 0).
 extern const uint16_t SchemeFieldOrder[kSchemeFieldCount];
 
-// Reads hexadecimal digits at *pos (either case), moving past them; 0 and no
-// move when the first byte is no digit. Higher digits shift out of 32 bits.
-uint32_t ParseHex(const char **pos);
-// Appends the value's digits (upper case, no leading zeros) to text, which
-// holds cap bytes. False when they do not fit (text then unchanged).
-bool FormatHex(char *text, size_t cap, uint32_t value);
-
 // Overwrites the positioned elements of set from a scheme line; elements
 // the line does not reach keep their values.
 void DecodeSchemeLine(const char *line, ColorSet *set);

@@ -28,7 +28,8 @@ struct LockState {
     bool backedUp[kProfileFileCount];
 };
 
-LockState g_lock = {nullptr, 0, 0, false, false, {false, false}};
+LockState g_lock = {
+    .mutex = nullptr, .holds = 0, .commandDepth = 0, .refused = false, .told = false, .backedUp = {false, false}};
 
 bool ProfilePaths(int file, char *path, char *backup, size_t cap) {
     char dir[kFullPathCap];

@@ -31,7 +31,7 @@ bool GetFullPath(const char *name, char *out, size_t cap) {
     return CopyText(out, cap, full);
 }
 
-bool GetModulePath(char *out, size_t cap) {
+static bool GetModulePath(char *out, size_t cap) {
     char path[MAX_PATH + 1];
     DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
     if (n == 0 || n >= sizeof path - 1) return false;

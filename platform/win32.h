@@ -31,7 +31,6 @@ bool GetCurrentDir(char *out, size_t cap);
 // The full path of a name resolved against the current directory; false
 // (buffer untouched) when it cannot be had or does not fit.
 bool GetFullPath(const char *name, char *out, size_t cap);
-bool GetModulePath(char *out, size_t cap);
 // The executable's path cut after its last '\' or ':'. False when the
 // module path does not fit capacity (buffer then empty).
 bool GetProgramDir(char *out, size_t cap);

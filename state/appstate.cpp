@@ -4,7 +4,19 @@
 #include "../platform/win32.h"
 
 static const AppGlobals kAtStart = {
-    kEditionSibling, "", "", nullptr, nullptr, nullptr, nullptr, -1, -1, 0, "", "*.col", ".col",
+    .edition = kEditionSibling,
+    .TitleString = "",
+    .BaseName = "",
+    .Instance = nullptr,
+    .PrevInstance = nullptr,
+    .MainWindow = nullptr,
+    .PanelWindow = nullptr,
+    .PanelWidth = -1,  // no panel yet
+    .PanelHeight = -1,
+    .LastSizeType = 0,  // restored
+    .WorkDir = "",
+    .FileFilter = "*.col",
+    .DefaultExt = ".col",
 };
 
 AppGlobals g_app = kAtStart;

@@ -95,7 +95,7 @@ TEST_F(ShiftJisTest, DecideSaveName) {
         {"", kSaveNameEmpty},         {"*.col", kSaveNameWildcard},   {"a?.col", kSaveNameWildcard},
         {"a", kSaveNameAddExtension}, {"a.txt", kSaveNameAsTyped},    {"a.b\\c", kSaveNameAddExtension},
         {"a.ソ", kSaveNameAsTyped},   {"a.表", kSaveNameAsTyped},     {kDir128 + "x", kSaveNameAddExtension},
-        {kDir129 + "x", kSaveNameDirTooLong}};  // into a WorkDir of 129 bytes
+        {kDir129 + "x", kSaveNameTooLong}};  // into a WorkDir of 129 bytes
     for (const auto &c : cases) EXPECT_EQ(c.decision, DecideSaveName(c.name.c_str(), 129)) << c.name;
 }
 

@@ -13,17 +13,16 @@ static void Expect(const char *name, DLGPROC procedure, const std::string &dir, 
                    std::string after, const std::vector<std::string> &boxes, int answer = IDOK) {
     UseEdition(kEditionEnglish);
     ResetSaveState();
-    if (procedure == SaveAsDlg) g_saveState.fileName = SetBlockText(nullptr, "last.col");
+    if (procedure == SaveAsDlg) g_saveState.fileName.Set("last.col");
     CopyText(g_app.WorkDir, sizeof g_app.WorkDir, procedure == SaveAsDlg ? "C:\\" : dir.c_str());
     ScriptBoxes({answer});
     HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), name, nullptr, procedure, 0);
     SetDlgItemTextA(dialog, IDC_FILENAME, typed.c_str());
     SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-    std::string left = (g_saveState.fileName ? LockText(g_saveState.fileName) : "-") + std::string(" ") +
+    std::string left = (g_saveState.fileName.present ? g_saveState.fileName.text : "-") + std::string(" ") +
                        g_app.WorkDir + " " + g_app.DefaultExt;
     if (IsWindowVisible(dialog)) left += " open with " + TextOf(GetDlgItem(dialog, IDC_FILENAME));
     if (IsWindowVisible(dialog) && !IsWindowEnabled(GetDlgItem(dialog, IDOK))) left += ", OK off";
-    UnlockText(g_saveState.fileName);
     DestroyWindow(dialog);
     SetCurrentDirectoryA("C:\\");
     for (size_t at; (at = after.find('$')) != after.npos;) after.replace(at, 1, dir);

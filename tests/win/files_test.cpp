@@ -3,7 +3,7 @@
 #include <stdlib.h>
 
 #include "../../colors/colfile.h"
-#include "../../commands/add.h"
+#include "../../commands/import.h"
 #include "script.h"
 
 // A file held open without sharing can be neither read nor replaced.
@@ -54,7 +54,7 @@ TEST(Files, ImportOutcomes) {
         WriteBytes(there, "old"), WriteBytes(source, "new");
         ScriptBoxes({c.answer});
         HANDLE held = c.held ? Hold(c.held == 's' ? source : there) : INVALID_HANDLE_VALUE;
-        EXPECT_EQ(c.after == std::string("new"), ImportFile(c.destination.c_str(), c.source.c_str()) == 1);
+        EXPECT_EQ(c.after == std::string("new"), ImportFile(c.destination.c_str(), c.source.c_str()));
         CloseHandle(held);
         EXPECT_EQ(c.after, ReadBytes(c.destination)) << c.destination;
         EXPECT_EQ(0, CountFiles(dir + "LUM*.TMP"));

@@ -14,7 +14,7 @@ TEST(Wallpaper, SavedWithTheColors) {
     SetProfile("Desktop", "TileWallpaper", "2");
     for (const auto &c : cases) {
         SetProfile("Desktop", "Wallpaper", c.value);
-        g_saveState.fileName = SetBlockText(g_saveState.fileName, path.c_str());
+        g_saveState.fileName.Set(path.c_str());
         g_saveState.withWallpaper = true;
         SaveCurrentColors();
         std::string text = ReadBytes(path);

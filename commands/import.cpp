@@ -1,0 +1,81 @@
+#include "import.h"
+
+#include <string.h>
+
+#include "../colors/colfile.h"
+#include "../colors/theme.h"
+#include "../core/capacity.h"
+#include "../core/colfile_text.h"
+#include "../core/mbtext.h"
+#include "../core/savename.h"
+#include "../messages/msgbox.h"
+#include "../platform/files.h"
+#include "../platform/win32.h"
+#include "../state/appstate.h"
+
+bool ImportFile(const char *destination, const char *source) {
+    if (!FileExists(source)) {
+        ShowMessage(nullptr, kMsgSourceMissing, source, MB_OK | MB_ICONHAND);
+        return false;
+    }
+    if (FileExists(destination) &&
+        ShowMessage(g_app.MainWindow, kMsgReplace, destination, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return false;
+    // The copy goes to a temporary file beside the destination and replaces
+    // it in one rename: on any failure the destination is as it was and the
+    // temporary file is gone.
+    char tempName[kFullPathCap];
+    ImportStep step;
+    {
+        WaitCursor wait;
+        step = CopyFileReplacing(source, destination, tempName, sizeof tempName);
+    }
+    switch (step) {
+    case kImportDone:
+        return true;
+    case kImportNoTemp:
+    case kImportCopyFailed:
+        ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
+        return false;
+    case kImportRenameFailed:
+        ShowMessage(nullptr, kMsgRenameFailed, tempName, MB_OK, destination);
+        return false;
+    }
+    return false;
+}
+
+// A theme comes in as a complete color-set file named after it: its name as
+// every title, its colors over the desktop's current ones, and its
+// wallpaper when that file is there. False when source is no theme (or
+// cannot be read: the copy then tells).
+static bool ImportTheme(const char *source, const char *programDir, char *destination, size_t cap) {
+    FileText file;
+    if (!LoadThemeText(source, &file)) return false;
+    char base[kFullPathCap], title[kPathCap], wallpaper[kFullPathCap];
+    int32_t tile = 0;
+    ColorSet colors;
+    if (!FileBaseName(source, base, sizeof base) || !CopyText(destination, cap, programDir) ||
+        !AppendText(destination, cap, base) || !AppendText(destination, cap, ".col")) {
+        destination[0] = '\0';
+        ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
+    } else if (ThemeColors(file.text, source, &colors) &&
+               (!FileExists(destination) ||
+                ShowMessage(g_app.MainWindow, kMsgReplace, destination, MB_YESNO | MB_ICONQUESTION) == IDYES)) {
+        ThemeTitle(file.text, source, title, sizeof title);
+        bool paper = ThemeWallpaper(file.text, wallpaper, sizeof wallpaper, &tile) &&
+                     strlen(wallpaper) <= kMaxWallpaperNameBytes;
+        WriteColorSetFile(colors, destination, title, title, title, paper ? wallpaper : nullptr, tile);
+    }
+    return true;
+}
+
+void ImportIntoProgramDir(const char *source, char *destination, size_t cap) {
+    char programDir[kPathCap];
+    if (cap) destination[0] = '\0';
+    if (!GetProgramDir(programDir, kModulePathLimit)) {
+        ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
+    } else if (!ImportTheme(source, programDir, destination, cap)) {
+        if (ImportDestination(programDir, source, destination, cap)) ImportFile(destination, source);
+        else ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
+    }
+}
