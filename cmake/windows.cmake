@@ -30,8 +30,19 @@ target_link_libraries(LUMVAN32 PRIVATE lvwin)
 target_link_options(LUMVAN32 PRIVATE ${LV_STATIC} -mwindows)
 
 if(LV_TESTS)
-  set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
-  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  # GoogleTest built for Windows: found as a package (a MinGW build of it on
+  # CMAKE_PREFIX_PATH), else built here from its sources, which Debian's
+  # googletest package installs in /usr/src/googletest.
+  find_package(GTest QUIET)
+  if(NOT GTest_FOUND)
+    set(LV_GTEST_SOURCES /usr/src/googletest CACHE PATH "GoogleTest's sources, built for the Windows-side tests")
+    if(NOT EXISTS ${LV_GTEST_SOURCES}/CMakeLists.txt)
+      message(FATAL_ERROR "No GoogleTest for Windows: run scripts/setup (Debian's googletest), or set LV_GTEST_SOURCES")
+    endif()
+    set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+    add_subdirectory(${LV_GTEST_SOURCES} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    add_library(GTest::gtest ALIAS gtest)
+  endif()
   # Test expectations hold Japanese text as Shift-JIS, like the program.
   set(LV_TEST_OPTIONS ${LV_WARNINGS} -finput-charset=UTF-8 -fexec-charset=CP932)
 
@@ -40,7 +51,7 @@ if(LV_TESTS)
   add_library(lvdriver STATIC tests/driver/driver.cpp)
   target_compile_options(lvdriver PRIVATE ${LV_TEST_OPTIONS})
   target_include_directories(lvdriver PUBLIC ${CMAKE_SOURCE_DIR})
-  target_link_libraries(lvdriver PUBLIC gtest user32 gdi32)
+  target_link_libraries(lvdriver PUBLIC GTest::gtest user32 gdi32)
 
   # In-process tests of the Win32 side, message boxes answered through the
   # platform's seam.

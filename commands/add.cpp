@@ -129,15 +129,7 @@ static INT_PTR OnAddCommand(HWND dialog, int controlId, int notification) {
 }
 
 LV_EXPORT INT_PTR CALLBACK AddDlg(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        OnAddInit(dialog);
-        return FALSE;
-    case WM_COMMAND:
-        return OnAddCommand(dialog, LOWORD(wParam), HIWORD(wParam));
-    default:
-        return FALSE;
-    }
+    return DialogProcedure(dialog, message, wParam, OnAddInit, OnAddCommand);
 }
 
 void AddColorSetCommand(const CommandArgs &args) {

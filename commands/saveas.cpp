@@ -131,15 +131,7 @@ static INT_PTR OnSaveAsCommand(HWND dialog, int controlId, int notification) {
 }
 
 LV_EXPORT INT_PTR CALLBACK SaveAsDlg(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        OnSaveAsInit(dialog);
-        return FALSE;
-    case WM_COMMAND:
-        return OnSaveAsCommand(dialog, LOWORD(wParam), HIWORD(wParam));
-    default:
-        return FALSE;
-    }
+    return DialogProcedure(dialog, message, wParam, OnSaveAsInit, OnSaveAsCommand);
 }
 
 // A theme carries one name: the English title, or in the Japanese editions

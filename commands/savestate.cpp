@@ -37,3 +37,16 @@ void FollowNameField(HWND dialog) {
 }
 
 void SelectNameField(HWND dialog) { SendDlgItemMessageA(dialog, IDC_FILENAME, EM_SETSEL, 0, -1); }
+
+INT_PTR DialogProcedure(HWND dialog, UINT message, WPARAM wParam, void (*init)(HWND),
+                        INT_PTR (*command)(HWND, int, int)) {
+    switch (message) {
+    case WM_INITDIALOG:
+        init(dialog);
+        return FALSE;
+    case WM_COMMAND:
+        return command(dialog, LOWORD(wParam), HIWORD(wParam));
+    default:
+        return FALSE;
+    }
+}

@@ -37,3 +37,10 @@ void EnableOk(HWND dialog, bool enabled);
 void FollowNameField(HWND dialog);
 // Selects the whole text of the name field.
 void SelectNameField(HWND dialog);
+
+// The two dialogs' procedure: the dialog's initialisation runs init, which
+// puts the focus where it belongs (so false is returned); a command runs
+// command with the control id and the notification code, which tells
+// whether it handled it; every other message is the platform's.
+INT_PTR DialogProcedure(HWND dialog, UINT message, WPARAM wParam, void (*init)(HWND),
+                        INT_PTR (*command)(HWND, int, int));
