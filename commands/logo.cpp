@@ -16,9 +16,7 @@ const char kLogoTitle[] = "Lumivane Logo";
 // a top-level window owned by the main window.
 const DWORD kLogoStyle = WS_POPUP | WS_CHILD | WS_VISIBLE | WS_BORDER;
 const UINT_PTR kLogoTimerEvent = 0;
-const UINT kLogoTickMs = 50;
 const int kRevealStep = 2;
-const COLORREF kLogoField = RGB(0, 255, 255);  // cyan
 
 struct LogoState {
     HBITMAP bitmap;

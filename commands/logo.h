@@ -5,6 +5,10 @@
 
 #include "../platform/win32.h"
 
+// The logo's field, and the time between two of its steps.
+inline constexpr COLORREF kLogoField = RGB(0, 255, 255);  // cyan
+inline constexpr UINT kLogoTickMs = 50;
+
 LV_EXPORT LRESULT CALLBACK LVWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Shows the logo window owned by owner and returns once it has ended:

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <stdio.h>
 
+#include "../../core/resource.h"
+
 std::string FreshDir(const std::string &suffix) {
     static int made = 0;
     const testing::TestInfo *test = testing::UnitTest::GetInstance()->current_test_info();
@@ -98,10 +100,10 @@ void Settle(HWND window) { SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMA
 
 Box BoxOf(const Program &program) {
     HWND w = Find(program, [](HWND w, const std::string &cls) {
-        return cls == "#32770" && GetDlgItem(w, 0xFFFF) && !GetDlgItem(w, 401);
+        return cls == "#32770" && GetDlgItem(w, IDC_LABEL) && !GetDlgItem(w, IDC_FILENAME);
     });
     if (!w) return Box();
-    return {w, GetWindow(w, GW_OWNER), TextOf(GetDlgItem(w, 0xFFFF)), TextOf(w), GetDlgItem(w, IDCANCEL) != nullptr};
+    return {w, GetWindow(w, GW_OWNER), TextOf(GetDlgItem(w, IDC_LABEL)), TextOf(w), GetDlgItem(w, IDCANCEL) != nullptr};
 }
 
 Box WaitBox(const Program &program, DWORD ms) {
@@ -156,17 +158,17 @@ static std::string Probe(const std::string &arguments) {
     return ReadBytes(out);
 }
 
-std::vector<unsigned> DesktopColors() {
-    std::vector<unsigned> colors;
+std::vector<COLORREF> DesktopColors() {
+    std::vector<COLORREF> colors;
     std::string out = Probe("colors");
     char *p = &out[0], *end;
     for (unsigned long v; colors.size() < 19 && (v = strtoul(p, &end, 16), end != p); p = end) colors.push_back(v);
     return colors;
 }
 
-void SetDesktopColors(const std::vector<unsigned> &colors) {
+void SetDesktopColors(const std::vector<COLORREF> &colors) {
     std::string args = "setcolors";
-    for (unsigned c : colors) args += " " + std::to_string(c);
+    for (COLORREF c : colors) args += " " + std::to_string(c);
     Probe(args);
 }
 

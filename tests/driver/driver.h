@@ -26,7 +26,7 @@ HWND WaitWindow(const Program &program, const char *className, const char *title
 // Returns once the window's thread has handled what came before.
 void Settle(HWND window);
 
-// A message box: a "#32770" window with text in static 65535 and no name field.
+// A message box: a "#32770" window with its text in a static of IDC_LABEL's id and no name field.
 struct Box { HWND window = nullptr, owner = nullptr; std::string text, caption; bool cancel = false; };
 Box BoxOf(const Program &program);  // the one up now, if any
 Box WaitBox(const Program &program, DWORD ms = 10000);
@@ -40,8 +40,8 @@ void Notify(HWND dialog, int id, int code);  // returns once it is handled
 HWND FocusOf(HWND window);
 
 // The desktop as a fresh process sees it (colors 0x00BBGGRR).
-std::vector<unsigned> DesktopColors();
-void SetDesktopColors(const std::vector<unsigned> &colors);
+std::vector<COLORREF> DesktopColors();
+void SetDesktopColors(const std::vector<COLORREF> &colors);
 std::string DesktopWallpaper();
 std::string Profile(const char *section, const char *key, const char *file = nullptr);
 void SetProfile(const char *section, const char *key, const char *value, const char *file = nullptr);

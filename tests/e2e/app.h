@@ -30,6 +30,6 @@ std::string Scheme(const char *name);  // of control.ini
 void SetScheme(const char *name, const char *line);
 
 // A neutral palette to start from, with some elements changed.
-std::vector<unsigned> StartingColors(const std::vector<std::pair<int, unsigned>> &changes = {});
+std::vector<COLORREF> StartingColors(const std::vector<std::pair<int, COLORREF>> &changes = {});
 // A current-form file with an English title and these color lines (and what follows them).
 std::string ColFile(const std::string &english, const std::string &lines);

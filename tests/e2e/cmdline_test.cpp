@@ -2,7 +2,7 @@
 #include "app.h"
 
 static const std::string kLines = "Background= 1 2 3\r\nWindow= 4 5 6\r\n";
-static const std::vector<unsigned> kApplied = StartingColors({{1, 0x030201}, {5, 0x060504}});
+static const std::vector<COLORREF> kApplied = StartingColors({{1, 0x030201}, {5, 0x060504}});
 
 static std::wstring Wide(const std::string &text) {
     std::wstring wide(text.size() + 1, L'\0');
@@ -83,17 +83,3 @@ static void ArgumentTexts(const std::string &dirSuffix, bool english) {
 
 TEST(CmdLine, ArgumentTexts) { ArgumentTexts("", true); }
 TEST(CmdLineJapanese, ArgumentTexts) { ArgumentTexts("_表ソ", false); }
-
-// The Japanese editions, chosen by the name, in a directory whose name holds 表 and ソ, which end in the byte of '\':
-// the colors are applied, then the missing bitmap is told.
-TEST(CmdLineJapanese, EditionFollowsTheName) {
-    for (const char *exe : {"LUMVAN32.EXE", "lumvan32.exe", "LUMVAN32A.EXE"}) {
-        ProgramDir p = PrepareProgram(exe, {}, "_表ソ");
-        WriteBytes(p.dir + "lost.col", ColFile("Lost", kLines + "[WallPaper]\r\nWallpaper= absent.bmp\r\n"));
-        SetDesktopColors(StartingColors());
-        const std::string caption = exe[8] == '.' ? "るみべいん" : "ヴェルティナ";
-        EXPECT_EQ("壁紙ファイル absent.bmp が見つかりません。 | " + caption + " | 0",
-                  Started(p, Wide(p.dir + "lost.col"), p.dir, true));
-        EXPECT_EQ(kApplied, DesktopColors()) << exe;
-    }
-}

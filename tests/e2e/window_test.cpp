@@ -1,10 +1,10 @@
 // The main window driven from another process as a user would.
 #include "app.h"
 
-// One session of the English edition through every command on the list: files of both forms, one of neither, a name
-// holding ")" beside a decoy, and control-panel schemes.
-TEST(Window, ListAppliesInstallsDeletesAndFixes) {
-    ProgramDir p = PrepareProgram();
+// The English edition's list over files of both forms, one of neither, a name holding ")" beside a decoy, and
+// control-panel schemes.
+static App StartOnTheSets(ProgramDir &p) {
+    p = PrepareProgram();
     WriteBytes(p.dir + "dusk.col", "[WindowsSystemColors] VER01.00\r\n[LUMIVANE]\r\n夕暮れ\r\n[ENGLISH]\r\nDusk\r\n"
                                    "[ListOfColors]\r\nBackground= 1 2 3\r\n");
     WriteBytes(p.dir + "legacy.col", "[るみべいん]\r\n昔の色\r\nScrollbar= 1 2 3\r\n");
@@ -19,13 +19,19 @@ TEST(Window, ListAppliesInstallsDeletesAndFixes) {
     SetScheme("Zeta", "FF"), SetScheme("alpha", "FF,,80"), SetScheme("dusk.col", "1");
     SetDesktopColors(StartingColors());
     SetProfile("colors", nullptr, nullptr);
-    App app = StartApp(p);
+    return StartApp(p);
+}
+
+// Sorted without regard to case, files first, a file of neither form left out; the first entry selected, the focus on
+// the list. A double click applies a file; Return, wherever the focus is, a scheme over the colors on screen, keeping the
+// wallpaper; the list stays as it was.
+TEST(Window, ListsAndApplies) {
+    ProgramDir p;
+    App app = StartOnTheSets(p);
     EXPECT_EQ((std::vector<std::string>{"(a)b.col)\tParen", "(dusk.col)\tDusk", "(legacy.col)\t", "[SYSTEM]\talpha",
                                         "[SYSTEM]\tdusk.col", "[SYSTEM]\tZeta"}), ListEntries(app.list));
     EXPECT_EQ(0, SendMessageW(app.list, LB_GETCURSEL, 0, 0));
     EXPECT_EQ(app.list, FocusOf(app.main));
-    // A double click applies a file; Return, wherever the focus is, a scheme over the colors on screen, keeping the
-    // wallpaper; the list stays.
     std::string wallpaper = DesktopWallpaper();
     int height = (int)SendMessageW(app.list, LB_GETITEMHEIGHT, 0, 0);
     for (UINT m : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
@@ -36,8 +42,14 @@ TEST(Window, ListAppliesInstallsDeletesAndFixes) {
     EXPECT_TRUE(WaitFor([&] { return DesktopColors() == StartingColors({{1, 0xFF}, {12, 0}, {5, 0x80}}); }));
     EXPECT_EQ(3, SendMessageW(app.list, LB_GETCURSEL, 0, 0));
     EXPECT_EQ(wallpaper, DesktopWallpaper());
-    // Install the selected file under its whole name; a scheme is refused. Install all: No skips a file installed
-    // already, Cancel ends the command.
+    EXPECT_EQ(0, ExitApp(app));
+}
+
+// Install the selected file under its whole name; a scheme is refused. Install all: No skips a file installed already,
+// Cancel ends the command.
+TEST(Window, Installs) {
+    ProgramDir p;
+    App app = StartOnTheSets(p);
     Choose(app, IDM_INSTALL_SELECTED, "(a)b.col)\tParen", {});
     EXPECT_TRUE(Listed(app, "[SYSTEM]\ta)b.col"));
     EXPECT_EQ("808000,C0C0C0,FFFFFF,0,FFFFFF,0,800000,FFFFFF,FFFFFF,C0C0C0,C0C0C0,0,C0C0C0", Scheme("a)b.col"));
@@ -46,8 +58,14 @@ TEST(Window, ListAppliesInstallsDeletesAndFixes) {
                                       {"a)b.col is already installed. Overwrite?", IDNO},
                                       {"dusk.col is already installed. Overwrite?", IDCANCEL}});
     EXPECT_EQ("1|", Scheme("dusk.col") + "|" + Scheme("legacy.col")) << "Cancel ends Install all";
-    // Delete asks with the whole entry; a name with ")" is its own file, never the decoy; a scheme entry cannot be
-    // deleted.
+    EXPECT_EQ(0, ExitApp(app));
+}
+
+// Delete asks with the whole entry; a name with ")" is its own file, never the decoy; a scheme entry cannot be deleted.
+// Fix: No writes nothing; Yes, the colors on screen. The system menu's Close ends the program.
+TEST(Window, DeletesAndFixes) {
+    ProgramDir p;
+    App app = StartOnTheSets(p);
     const std::string paren = "(a)b.col)\tParen", zeta = "[SYSTEM]\tZeta";
     const std::string ask = "\n Now we are going to delete this color-setting file\x81\x42\n  Are you right?";
     Choose(app, IDM_DELETE, paren, {{paren + ask, IDNO}});
@@ -57,12 +75,11 @@ TEST(Window, ListAppliesInstallsDeletesAndFixes) {
     EXPECT_EQ("0|1|" + ColFile("Decoy", "") + "|FF",
               std::to_string(Listed(app, paren)) + "|" + std::to_string(Listed(app, zeta)) + "|" +
                   ReadBytes(p.dir + "a") + "|" + Scheme("Zeta"));
-    // Fix: No writes nothing; Yes, the colors on screen.
     for (int answer : {IDNO, IDYES}) {
         Choose(app, IDM_FIX, "", {{"   Now lumivane is going to record the colors in to win.ini file.\n\n      "
                                    "After you choose Yes,\n\nYour Windows will set this color-set automaticaly.\n\n"
                                    "      Are you sure?\n\n", answer}});
-        EXPECT_EQ(answer == IDNO ? "" : "255 0 0", Profile("colors", "Background"));
+        EXPECT_EQ(answer == IDNO ? "" : "16 32 48", Profile("colors", "Scrollbar"));
     }
     PostMessageA(app.main, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_EQ(0, WaitExit(app.program));

@@ -1,32 +1,42 @@
-// The shipped color sets (samples/*.col): every text on its background at a WCAG 2 contrast ratio of 4.5 or more.
-#include <gtest/gtest.h>
-#include <math.h>
-#include <stdio.h>
-
+// The contrast ratio, and the shipped color sets (samples/*.col): every text on its background at a ratio of 4.5 or
+// more.
 #include <filesystem>
 #include <fstream>
-#include <map>
-#include <string>
+#include <sstream>
 
-static double Linear(int c) { return c / 255.0 <= 0.03928 ? c / 255.0 / 12.92 : pow((c / 255.0 + 0.055) / 1.055, 2.4); }
-static double Ratio(double a, double b) { return (fmax(a, b) + 0.05) / (fmin(a, b) + 0.05); }
+#include "core/colfile_text.h"
+#include "core/contrast.h"
+#include "test_support.h"
+
+TEST(Contrast, Ratio) {
+    struct { int32_t text, background; double ratio; } cases[] = {  // colors 0x00BBGGRR
+        // text       background  ratio (two decimals)
+        {0x000000,    0xFFFFFF,   21.00},
+        {0xFFFFFF,    0x000000,   21.00},
+        {0x808080,    0x808080,   1.00},
+        {0x767676,    0xFFFFFF,   4.54},  // the lightest gray on white that reads
+        {0xFFFFFF,    0x0000FF,   4.00},  // white on red
+        {0x000000,    0x00FFFF,   19.56},  // black on yellow
+    };
+    for (size_t i = 0; i < std::size(cases); i++)
+        EXPECT_NEAR(cases[i].ratio, ContrastRatio(cases[i].text, cases[i].background), 0.005) << "row " << i;
+}
 
 TEST(Samples, TextContrast) {
-    const char *pairs[][2] = {{"WindowText", "Window"}, {"MenuText", "Menu"}, {"TitleText", "ActiveTitle"},
-                              {"HilightText", "Hilight"}, {"ButtonText", "ButtonFace"}};  // text, background
-    int sets = 0, r, g, b;
-    char name[32];
+    const int pairs[][2] = {{8, 5}, {7, 4}, {9, 2}, {14, 13}, {18, 15}};  // WindowText on Window, ... ButtonText
+    int sets = 0;
     for (const auto &entry : std::filesystem::directory_iterator(LV_SAMPLES_DIR)) {
         if (entry.path().extension() != ".col") continue;
-        const std::string file = entry.path().filename().string();
-        std::map<std::string, double> lum;  // element: relative luminance
-        std::ifstream in(entry.path());
-        for (std::string line; std::getline(in, line);)  // "Element= R G B"; no other line matches
-            if (sscanf(line.c_str(), "%31[^=]= %d %d %d", name, &r, &g, &b) == 4)
-                lum[name] = 0.2126 * Linear(r) + 0.7152 * Linear(g) + 0.0722 * Linear(b);
+        std::stringstream text;
+        text << std::ifstream(entry.path(), std::ios::binary).rdbuf();
+        ColorSet colors, kept;  // each element the file does not name stays kept, and fails the test
+        for (int i = 0; i < kElementCount; i++) kept.value[i] = kKeepColor;
+        int badLines = 0;
+        ASSERT_EQ(kColorsRead, ColorsFromText(text.str().c_str(), kept, &colors, &badLines)) << entry.path();
         for (const auto &p : pairs)
-            if (!lum.count(p[0]) || !lum.count(p[1])) ADD_FAILURE() << file << " lacks " << p[0] << " or " << p[1];
-            else EXPECT_GE(Ratio(lum[p[0]], lum[p[1]]), 4.5) << file << ": " << p[0] << " on " << p[1];
+            EXPECT_TRUE(colors.value[p[0]] != kKeepColor && colors.value[p[1]] != kKeepColor &&
+                        ContrastRatio(colors.value[p[0]], colors.value[p[1]]) >= kReadableContrast)
+                << entry.path().filename() << ": " << ElementNames[p[0]] << " on " << ElementNames[p[1]];
         sets++;
     }
     EXPECT_LE(9, sets) << "color sets in " << LV_SAMPLES_DIR << "; one went missing";

@@ -17,18 +17,6 @@ struct ShiftJisTest : ::testing::Test {
     void TearDown() override { SetTextCodePage(1252); }
 };
 
-// A buffer of 'Z's that starts with a text. Seen() shows every byte a call left in it, each NUL as '|', up to the last
-// byte that is not 'Z'.
-struct Buf {
-    char b[160];
-    explicit Buf(const char *start) { memset(b, 'Z', sizeof b), memcpy(b, start, strlen(start) + 1); }
-    std::string Seen() const {
-        std::string s(b, std::string(b, sizeof b).find_last_not_of('Z') + 1);
-        for (char &c : s) c = c ? c : '|';
-        return s;
-    }
-};
-
 // The desktop's colors before a read, none of them a value of the tests; Changed() gives the elements that differ from
 // them, as "index=HEX ...".
 inline ColorSet Desktop() { ColorSet s; for (int i = 0; i < kElementCount; i++) s.value[i] = 0xABC000 + i; return s; }

@@ -11,10 +11,16 @@ static HANDLE Hold(const std::string &p) { return CreateFileA(p.c_str(), GENERIC
 
 TEST(Files, FailedSaveKeepsTheOldFile) {
     std::string dir = FreshDir(), full = getenv("LV_FULL_DRIVE") ? getenv("LV_FULL_DRIVE") : "";  // a tiny disk
-    struct { std::string folder, wallpaper; bool held; } cases[] = {  // a wallpaper name of 118 bytes fits its line
-        {dir, "", true}, {dir, std::string(119, 'w'), false}, {dir + "none\\", "", false}, {full, "w.bmp", false}};
+    struct { std::string folder, wallpaper; bool held; } cases[] = {
+        // folder            wallpaper                  held by another handle
+        {dir,                "",                        true},
+        {dir,                std::string(119, 'w'),     false},  // 118 bytes fit a wallpaper's line
+        {dir + "none\\",     "",                        false},
+        {full,               "w.bmp",                   false},  // a full disk
+    };
     UseEdition(kEditionEnglish);
-    for (const auto &c : cases) {
+    for (size_t i = 0; i < std::size(cases); i++) {
+        const auto &c = cases[i];
         std::string path = c.folder + "kept.col";
         if (c.folder.empty()) continue;
         WriteBytes(path, "old");
@@ -25,11 +31,11 @@ TEST(Files, FailedSaveKeepsTheOldFile) {
         HANDLE held = c.held ? Hold(path) : INVALID_HANDLE_VALUE;
         ScriptBoxes();
         EXPECT_EQ(0, WriteColorSetFile(GreetingColors, path.c_str(), "a", "b", "c",
-                                       c.wallpaper.empty() ? nullptr : c.wallpaper.c_str(), 1)) << path;
+                                       c.wallpaper.empty() ? nullptr : c.wallpaper.c_str(), 1)) << "row " << i;
         CloseHandle(held), CloseHandle(fill);
         EXPECT_EQ(std::vector<std::string>{"Can't save file: " + path}, ShownTexts());
-        EXPECT_EQ(c.folder == dir + "none\\" ? "<missing>" : "old", ReadBytes(path)) << path;
-        EXPECT_EQ(0, CountFiles(c.folder + "LUM*.TMP")) << path;
+        EXPECT_EQ(c.folder == dir + "none\\" ? "<missing>" : "old", ReadBytes(path)) << "row " << i;
+        EXPECT_EQ(0, CountFiles(c.folder + "LUM*.TMP")) << "row " << i;
     }
 }
 
@@ -43,6 +49,7 @@ TEST(Files, ImportOutcomes) {
         const char *after;
         std::vector<std::string> boxes;
     } cases[] = {
+            // destination      source               answer held  destination after  boxes
             {there, source, IDNO, 0, "old", {kReplace}},
             {there, source, IDYES, 0, "new", {kReplace}},
             {there, from + "none.col", IDYES, 0, "old", {"Can't find file: " + from + "none.col"}},
@@ -50,16 +57,17 @@ TEST(Files, ImportOutcomes) {
             {dir + "none\\a.col", source, IDYES, 0, "<missing>", {kCopy + source}},  // no temporary file
             {there, source, IDYES, 'd', "old", {kReplace, "Can't rename from " + dir + "LUM"}}};
     UseEdition(kEditionEnglish);
-    for (const auto &c : cases) {
+    for (size_t i = 0; i < std::size(cases); i++) {
+        const auto &c = cases[i];
         WriteBytes(there, "old"), WriteBytes(source, "new");
         ScriptBoxes({c.answer});
         HANDLE held = c.held ? Hold(c.held == 's' ? source : there) : INVALID_HANDLE_VALUE;
         EXPECT_EQ(c.after == std::string("new"), ImportFile(c.destination.c_str(), c.source.c_str()));
         CloseHandle(held);
-        EXPECT_EQ(c.after, ReadBytes(c.destination)) << c.destination;
+        EXPECT_EQ(c.after, ReadBytes(c.destination)) << "row " << i;
         EXPECT_EQ(0, CountFiles(dir + "LUM*.TMP"));
         std::vector<std::string> shown = ShownTexts();
         if (c.held == 'd') shown[1] = shown[1].substr(0, c.boxes[1].size());  // "xxxx.TMP to " the destination follows
-        EXPECT_EQ(c.boxes, shown) << c.destination;
+        EXPECT_EQ(c.boxes, shown) << "row " << i;
     }
 }

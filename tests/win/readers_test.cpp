@@ -8,6 +8,7 @@ TEST(Readers, EachFailureShowsItsMessage) {
     const std::string longName = std::string(110, 'n') + ".col";  // with the directory, longer than a path
     const char *kBad = "[WindowsSystemColors]\r\n[ListOfColors]\r\nscrollbar= 1 2 3\r\n Menu= 1 2 3\r\n\r\n";
     struct { const char *bytes; Road road; Edition edition; std::vector<std::string> boxes; } cases[] = {  // $: path
+        // file's bytes (null: none)  read by    edition  boxes shown
         {nullptr, kTitle, kEditionEnglish, {"Can't access file: $"}},
         {nullptr, kList, kEditionEnglish, {"INTERNAL ERROR, File $ not found"}},
         {nullptr, kBeside, kEditionEnglish, {"INTERNAL ERROR, File " + DriverDir() + longName + " not found"}},
@@ -19,7 +20,8 @@ TEST(Readers, EachFailureShowsItsMessage) {
         {kBad, kColors, kEditionEnglish, {3, "Unrecognized syntax ecounterd in file"}},  // one box a line, then read
         {kBad, kList, kEditionSibling, {3, "ファイル中に不正な項目があります。"}}};
     std::string path = FreshDir() + "case.col";
-    for (const auto &c : cases) {
+    for (size_t i = 0; i < std::size(cases); i++) {
+        const auto &c = cases[i];
         DeleteFileA(path.c_str());
         if (c.bytes) WriteBytes(path, c.bytes);
         UseEdition(c.edition);
@@ -32,10 +34,10 @@ TEST(Readers, EachFailureShowsItsMessage) {
                                               : c.road == kColors ? ReadColorSetColors(&read, file)
                                               : c.road == kBeside ? ListedFilePathOrTell(longName.c_str(), title, kPathCap)
                                                                   : ApplyColorSetFile(nullptr, file, road);
-        EXPECT_EQ(badLines, ok) << c.road << c.bytes;
+        EXPECT_EQ(badLines, ok) << "row " << i;
         std::vector<std::string> boxes;
         for (std::string t : c.boxes) boxes.push_back(t.find('$') == t.npos ? t : t.replace(t.find('$'), 1, path));
-        EXPECT_EQ(boxes, ShownTexts()) << c.road;
+        EXPECT_EQ(boxes, ShownTexts()) << "row " << i;
         for (const ShownBox &box : g_shown) {
             EXPECT_EQ(badLines ? (UINT)MB_OK : (UINT)(MB_OK | MB_ICONHAND), box.type);
             EXPECT_EQ(g_app.TitleString + std::string(" no owner"), box.caption + (box.owner ? " owned" : " no owner"));

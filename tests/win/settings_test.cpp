@@ -10,25 +10,36 @@
 TEST(Settings, AssociationIsKeptOrWrittenWhole) {
     const std::string longest(119, 'L');  // its value fills the 129 bytes it is read back into
     struct { std::string baseName; const char *stored; std::string after; } cases[] = {
-        {"LUMVAN32", "LUMVAN32.exe", "LUMVAN32.exe"}, {longest, "keep.exe ^.col", longest + ".exe ^.col"},
-        {longest + "L", "keep.exe ^.col", "keep.exe ^.col"}};
-    for (const auto &c : cases) {
+        // base name     stored value       value after the start-up
+        {"LUMVAN32",     "LUMVAN32.exe",    "LUMVAN32.exe"},  // a leading part of the value: ours
+        {"LUMVAN32",     "lumvan32.exe ^.col", "LUMVAN32.exe ^.col"},  // another case: another program
+        {"LUMVAN32",     "",                "LUMVAN32.exe ^.col"},
+        {longest,        "keep.exe ^.col",  longest + ".exe ^.col"},
+        {longest + "L",  "keep.exe ^.col",  "keep.exe ^.col"},
+    };
+    for (size_t i = 0; i < std::size(cases); i++) {
+        const auto &c = cases[i];
         SetProfile("extensions", "col", c.stored);
-        EXPECT_EQ(c.after != c.stored, RegisterColAssociation(c.baseName.c_str()) == 1) << c.baseName;
-        EXPECT_EQ(c.after, Profile("extensions", "col")) << c.baseName;
+        EXPECT_EQ(c.after != c.stored, RegisterColAssociation(c.baseName.c_str())) << "row " << i;
+        EXPECT_EQ(c.after, Profile("extensions", "col")) << "row " << i;
     }
 }
 
 TEST(Settings, WorkDirHolds127BytesAndItsBackslash) {
     std::string dir = FreshDir(), fits = dir + std::string(127 - dir.size(), 'w');
-    struct { std::string current, workDir; } cases[] = {
-        {"C:\\", "C:\\"}, {fits, fits + "\\"}, {fits + "w", "C:\\KEEP\\"}};
-    for (const auto &c : cases) {
+    struct { std::string current; bool taken; std::string workDir; } cases[] = {
+        // current directory  taken  WorkDir (C:\KEEP\ before)
+        {"C:\\",              true,  "C:\\"},
+        {fits,                true,  fits + "\\"},
+        {fits + "w",          false, "C:\\KEEP\\"},
+    };
+    for (size_t i = 0; i < std::size(cases); i++) {
+        const auto &c = cases[i];
         CreateDirectoryA(c.current.c_str(), nullptr);
-        ASSERT_TRUE(SetCurrentDirectoryA(c.current.c_str())) << c.current;
+        ASSERT_TRUE(SetCurrentDirectoryA(c.current.c_str())) << "row " << i;
         CopyText(g_app.WorkDir, sizeof g_app.WorkDir, "C:\\KEEP\\");
-        EXPECT_EQ(&c != &cases[2], InitWorkDir()) << c.current;
-        EXPECT_EQ(c.workDir, g_app.WorkDir) << c.current;
+        EXPECT_EQ(c.taken, InitWorkDir()) << "row " << i;
+        EXPECT_EQ(c.workDir, g_app.WorkDir) << "row " << i;
     }
     SetCurrentDirectoryA("C:\\");
 }
@@ -48,7 +59,8 @@ TEST(Settings, FailedWritesAreTold) {
     struct { Edition edition; const char *blocked; std::string told; const char *current; } cases[] = {
         {kEditionEnglish, "win.ini", "Can't write the settings into win.ini", ""},
         {kEditionPrimary, "control.ini", "control.iniに設定を書き込めません。", "Sunset"}};
-    for (const auto &c : cases) {
+    for (size_t i = 0; i < std::size(cases); i++) {
+        const auto &c = cases[i];
         UseEdition(c.edition);
         SetProfile("CURRENT", "COLOR SCHEMES", "Sunset", "control.ini");
         ScriptBoxes({IDYES});
@@ -56,9 +68,9 @@ TEST(Settings, FailedWritesAreTold) {
             Blocked block(c.blocked);
             FixWithCurrentColorCommand(CommandArgs{nullptr, nullptr, nullptr});
         }
-        EXPECT_EQ(c.told, ShownTexts().back()) << c.blocked;
+        EXPECT_EQ(c.told, ShownTexts().back()) << "row " << i;
         EXPECT_EQ((UINT)(MB_OK | MB_ICONHAND), g_shown.back().type);
-        EXPECT_EQ(c.current, Profile("CURRENT", "COLOR SCHEMES", "control.ini")) << c.blocked;
+        EXPECT_EQ(c.current, Profile("CURRENT", "COLOR SCHEMES", "control.ini")) << "row " << i;
     }
     Blocked block("control.ini");
     ScriptBoxes();

@@ -23,7 +23,9 @@ TEST(Theme, EveryEncodingInTheSystemCodePage) {
     CopyFileA(self.c_str(), (windows + std::string("\\..\\lv_names.dll")).c_str(), FALSE);
     SetCurrentDirectoryA(windows);  // where a search would find a bare name
     struct { std::string bytes, title; } cases[] = {  // title "-": no theme
-        {"[Theme]\r\nDisplayName=Sea" + colors, "Sea"}, {"[Theme]\r\nDisplayName=" + colors, "base"},
+        // the file's bytes                                                            its title
+        {"[Theme]\r\nDisplayName=Sea" + colors, "Sea"},
+        {"[Theme]\r\nDisplayName=" + colors, "base"},
         {"\xEF\xBB\xBF[Theme]\r\nDisplayName=\xE6\xB5\xB7" + colors, sea},  // UTF-8 海, with its mark
         {"[Theme]\r\nDisplayName=\xE6\xB5\xB7" + colors, sea},               // and without
         {Utf16(L"[Theme]\r\nDisplayName=\u6D77\r\n[Control Panel\\Colors]\r\nWindow=4 5 6\r\n"), sea},
@@ -35,19 +37,20 @@ TEST(Theme, EveryEncodingInTheSystemCodePage) {
         {"[Theme]\r\n" + name + "\\\\host\\share\\lv_names.dll" + english, "base"},  // on the network
         {"[Theme]\r\nDisplayName=Sea" + nul + colors, "-"}};
     UseEdition(kEditionEnglish);
-    for (const auto &c : cases) {
+    for (size_t i = 0; i < std::size(cases); i++) {
+        const auto &c = cases[i];
         WriteBytes(path, c.bytes);
         char title[kPathCap] = "old";
         ColorSet set;
         ScriptBoxes();
-        EXPECT_EQ(c.title, ReadColorSetTitle(path.c_str(), title, sizeof title) ? title : "-") << c.bytes;
-        EXPECT_EQ(c.title != "-", ReadColorSetColors(&set, path.c_str()) && set.value[5] == 0x060504) << c.bytes;
+        EXPECT_EQ(c.title, ReadColorSetTitle(path.c_str(), title, sizeof title) ? title : "-") << "row " << i;
+        EXPECT_EQ(c.title != "-", ReadColorSetColors(&set, path.c_str()) && set.value[5] == 0x060504) << "row " << i;
     }
     SetCurrentDirectoryA("C:\\");
     WriteBytes(path, "[Control Panel\\Colors]\r\nInfoWindow=1 2 3\r\n");
     ScriptBoxes();
     ColorSet set;
-    EXPECT_EQ(0, ReadColorSetColors(&set, path.c_str()));
+    EXPECT_FALSE(ReadColorSetColors(&set, path.c_str()));
     EXPECT_EQ(std::vector<std::string>{"No system colors to use in theme file: " + path}, ShownTexts());
 }
 
@@ -56,13 +59,17 @@ TEST(Theme, WallpaperOnlyWhenItsFileIsThere) {
     WriteBytes(dir + "paper.bmp", "BM");
     SetEnvironmentVariableA("LV_PAPER", dir.c_str());
     struct { std::string value, found; } cases[] = {  // "-": none
-        {"%LV_PAPER%paper.bmp\r\nTileWallpaper=1", dir + "paper.bmp|1"}, {"%LV_PAPER%gone.bmp", "-"},
-        {"%LV_PAPER%" + std::string(250, 'w'), "-"}, {std::string(300, 'w'), "-"}};  // never cut to fit
-    for (const auto &c : cases) {
+        // Wallpaper= ...                               path and tile
+        {"%LV_PAPER%paper.bmp\r\nTileWallpaper=1",      dir + "paper.bmp|1"},
+        {"%LV_PAPER%gone.bmp",                          "-"},
+        {"%LV_PAPER%" + std::string(250, 'w'),          "-"},  // never cut to fit
+        {std::string(300, 'w'),                         "-"},
+    };
+    for (size_t i = 0; i < std::size(cases); i++) {
         char path[kFullPathCap] = "old";
         int32_t tile = 7;
-        bool found = ThemeWallpaper(("[Control Panel\\Desktop]\r\nWallpaper=" + c.value).c_str(), path, sizeof path,
-                                    &tile);
-        EXPECT_EQ(c.found, found ? path + ("|" + std::to_string(tile)) : "-") << c.value;
+        const std::string text = "[Control Panel\\Desktop]\r\nWallpaper=" + cases[i].value;
+        bool found = ThemeWallpaper(text.c_str(), path, sizeof path, &tile);
+        EXPECT_EQ(cases[i].found, found ? path + ("|" + std::to_string(tile)) : "-") << "row " << i;
     }
 }

@@ -12,7 +12,8 @@ TEST(Wallpaper, SavedWithTheColors) {
         {"D:\\WIN\\CLOUDS.BMP", "[WallPaper]\r\nWallpaper= CLOUDS.BMP\r\nTileWallpaper= 2\r\n"},
         {"(NONE)", "ButtonText= "}};
     SetProfile("Desktop", "TileWallpaper", "2");
-    for (const auto &c : cases) {
+    for (size_t i = 0; i < std::size(cases); i++) {
+        const auto &c = cases[i];
         SetProfile("Desktop", "Wallpaper", c.value);
         g_saveState.fileName.Set(path.c_str());
         g_saveState.withWallpaper = true;
@@ -36,7 +37,8 @@ TEST(Wallpaper, MissingOnesAreToldToTheOwner) {
         {kEditionEnglish, empty, "Wall Paper File " + empty + " can't be set as Wall Paper"},
         {kEditionSibling, "gone.bmp", "壁紙ファイル gone.bmp が見つかりません。"},
         {kEditionSibling, empty, "壁紙ファイル " + empty + " を壁紙にできません。"}};
-    for (const auto &c : cases) {
+    for (size_t i = 0; i < std::size(cases); i++) {
+        const auto &c = cases[i];
         if (!kEditions[c.edition].english && GetACP() != 932) break;
         WriteBytes(path, "[WindowsSystemColors]\r\n[ListOfColors]\r\n[WallPaper]\r\nWallpaper= " + c.name +
                              "\r\nTileWallpaper= 1");

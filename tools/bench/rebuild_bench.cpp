@@ -348,7 +348,7 @@ bool MeasureResources(int cycles) {
     printf("%d cycles in %.1f s (%.1f ms each); list: %d entries (expected %d)\n", warmUp + cycles, seconds,
            seconds * 1e3 / (warmUp + cycles), entries, files + kSchemeCount);
     // The colors as a new process sees them: those of the files.
-    std::vector<unsigned> seen = DesktopColors();
+    std::vector<COLORREF> seen = DesktopColors();
     ColorSet expected = BenchColors();
     int nearest = 0;
     for (int i = 0; i < kElementCount && i < (int)seen.size(); i++)
@@ -399,7 +399,7 @@ int main(int argc, char **argv) {
     std::string savedSchemes = ReadSection("COLOR SCHEMES", "control.ini");
     char savedAssociation[260];
     GetProfileStringA("extensions", "col", "", savedAssociation, sizeof savedAssociation);
-    std::vector<unsigned> savedColors = DesktopColors();
+    std::vector<COLORREF> savedColors = DesktopColors();
     WriteSection("COLOR SCHEMES", SchemeSection(), "control.ini");
     WriteProfileStringA("extensions", "col", "LUMVAN32.exe ^.col");
 

@@ -12,8 +12,6 @@
 //       colors it read when it started: run it in a new desktop, started once --desktop NAME.col has put them on.
 //   lv_shots --desktop [FILE.col]
 //       Puts the starting desktop on: the palette below, or the colors FILE gives it; no wallpaper.
-//   lv_shots --colors FILE
-//       Writes the desktop's nineteen colors as a fresh process sees them (hex 0x00BBGGRR).
 //
 // Every step goes to OUT\english.log, OUT\japanese.log or OUT\gallery-NAME.log; the last line says whether every scene
 // went well ("shots: all N scenes done"), and the exit code is 0 only then.
@@ -35,6 +33,7 @@
 
 #include "core/colfile_text.h"
 #include "core/colorset.h"
+#include "commands/logo.h"
 #include "core/resource.h"
 #include "tests/driver/driver.h"
 
@@ -46,8 +45,7 @@ const int kScreenWidth = 640, kScreenHeight = 480;
 const RECT kMainCrop = {0, 0, 600, 260};  // the main window at the top left, with some desktop around it
 const DWORD kSteadyMs = 600;              // longer than a caret's blink
 const DWORD kGrabEveryMs = 100;
-const DWORD kSliceMs = 10;                // a fifth of the logo's 50 ms tick
-const COLORREF kLogoField = RGB(0, 255, 255);
+const DWORD kSliceMs = kLogoTickMs / 5;   // the logo is looked at five times a tick
 
 // The starting desktop: the colors a fresh Wine prefix gives elements 0 to 18.
 const COLORREF kPalette[kElementCount] = {
@@ -108,22 +106,8 @@ std::string Hex(const std::vector<COLORREF> &colors) {
     return s;
 }
 
-// The colors as a fresh process sees them: this program started again with --colors.
-std::vector<COLORREF> ScreenColors() {
-    char self[MAX_PATH];
-    GetModuleFileNameA(nullptr, self, sizeof self);
-    std::string out = g_work + "colors.txt";
-    DeleteFileA(out.c_str());
-    Program probe = Start(self, "\"" + std::string(self) + "\" --colors \"" + out + "\"", g_work);
-    Need(probe.process != nullptr, "cannot start a second copy of this tool to read the colors");
-    WaitExit(probe, 10000);
-    std::vector<COLORREF> colors;
-    std::string text = ReadBytes(out);
-    char *p = &text[0], *end;
-    for (unsigned long v; colors.size() < kElementCount && (v = strtoul(p, &end, 16), end != p); p = end)
-        colors.push_back((COLORREF)v);
-    return colors;
-}
+// The colors as a fresh process sees them (the driver's lv_probe, built beside this tool).
+std::vector<COLORREF> ScreenColors() { return DesktopColors(); }
 
 // No wallpaper and the palette given, checked from a fresh process.
 void ResetDesktop(const std::vector<COLORREF> &colors) {
@@ -623,23 +607,13 @@ int Usage() {
     fprintf(stderr,
             "usage: lv_shots PROGRAM SAMPLES OUT english|japanese [SCENE]\n"
             "       lv_shots PROGRAM SAMPLES OUT gallery NAME.col\n"
-            "       lv_shots --desktop [FILE.col]\n"
-            "       lv_shots --colors FILE\n");
+            "       lv_shots --desktop [FILE.col]\n");
     return 2;
 }
 
 }  // namespace
 
 int main(int argc, char **argv) {
-    if (argc == 3 && !strcmp(argv[1], "--colors")) {
-        std::string text;
-        for (int i = 0; i < kElementCount; i++) {
-            char one[16];
-            snprintf(one, sizeof one, "%06lX ", (unsigned long)GetSysColor(i));
-            text += one;
-        }
-        return WriteBytes(argv[2], text) ? 0 : 1;
-    }
     char temp[MAX_PATH];
     GetTempPathA(sizeof temp, temp);
     g_work = AsDir(temp) + "lv_shots\\";
