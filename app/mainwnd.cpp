@@ -3,10 +3,12 @@
 #include "../commands/about.h"
 #include "../commands/add.h"
 #include "../commands/delete.h"
+#include "../commands/editor.h"
 #include "../commands/fix.h"
 #include "../commands/install.h"
 #include "../commands/saveas.h"
 #include "../core/capacity.h"
+#include "../messages/msgbox.h"
 #include "../platform/listbox.h"
 #include "../platform/profile.h"
 #include "../core/resource.h"
@@ -32,8 +34,18 @@ static HWND CreatePanel(HWND mainWindow) {
     return panel;
 }
 
+// The system menu offers the color-set editor, below what the system puts
+// there.
+static void AddEditorToSystemMenu(HWND window) {
+    HMENU menu = GetSystemMenu(window, FALSE);
+    char text[kRunEntryLimit];
+    LoadEditionString(IDS_SYSMENU_EDIT, text, sizeof text);
+    if (menu && AppendMenuA(menu, MF_SEPARATOR, 0, nullptr)) AppendMenuA(menu, MF_STRING, IDM_SYSMENU_EDIT, text);
+}
+
 static LRESULT OnCreate(HWND window) {
     CreatePanel(window);
+    AddEditorToSystemMenu(window);
     RECT r;
     GetWindowRect(window, &r);
     MoveWindow(window, r.left, r.top, g_app.PanelWidth,
@@ -58,7 +70,7 @@ static LRESULT OnActivate(WPARAM wParam) {
 // The commands that act on the list's entries.
 static bool NeedsTheList(int command) {
     return command == IDM_OPEN || command == IDM_DELETE || command == IDM_INSTALL_SELECTED ||
-           command == IDM_INSTALL_ALL;
+           command == IDM_INSTALL_ALL || command == IDM_EDIT;
 }
 
 static void DispatchCommand(HWND mainWindow, WPARAM wParam) {
@@ -107,6 +119,9 @@ static void DispatchCommand(HWND mainWindow, WPARAM wParam) {
         InstallAllCommand(args);
         rebuild = true;
         break;
+    case IDM_EDIT:  // it rebuilds the list itself after a save
+        EditColorSetCommand(args);
+        break;
     default:
         break;
     }
@@ -127,6 +142,10 @@ LV_EXPORT LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPA
         return OnActivate(wParam);
     case WM_COMMAND:
         DispatchCommand(window, wParam);
+        return 0;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) != IDM_SYSMENU_EDIT) return DefWindowProcA(window, message, wParam, lParam);
+        DispatchCommand(window, IDM_EDIT);
         return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);

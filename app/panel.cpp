@@ -101,7 +101,7 @@ void ApplyListEntry(HWND panel, const char *entry) {
     // A scheme carries no wallpaper: the wallpaper is left as it is.
     const char *scheme = SchemeEntryName(entry);
     ColorSet colors;
-    if (scheme && ReadScheme(&colors, scheme)) ApplyColors(colors);
+    if (scheme && ReadScheme(DesktopColorSet(), &colors, scheme)) ApplyColors(colors);
 }
 
 static INT_PTR OnPanelCommand(HWND panel, WPARAM wParam) {
@@ -115,6 +115,34 @@ static INT_PTR OnPanelCommand(HWND panel, WPARAM wParam) {
     return FALSE;
 }
 
+// The list's context menu (the right button on an entry, the Menu key,
+// Shift+F10): Open and Edit, acting on the entry under the pointer, or on
+// the selected one from the keyboard, as the main window's commands.
+static INT_PTR OnContextMenu(HWND panel, HWND control, LPARAM lParam) {
+    HWND list = GetDlgItem(panel, IDC_SCHEME_LIST);
+    if (control != list || g_building) return FALSE;
+    POINT at = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
+    if (lParam == -1) {  // from the keyboard: at the selected entry
+        RECT item = {};
+        SendMessageA(list, LB_GETITEMRECT, (WPARAM)SendMessageA(list, LB_GETCURSEL, 0, 0), (LPARAM)&item);
+        at = {item.left + 8, item.bottom};
+        ClientToScreen(list, &at);
+    } else {
+        POINT inList = at;
+        ScreenToClient(list, &inList);
+        LRESULT hit = SendMessageA(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(inList.x, inList.y));
+        if (HIWORD(hit)) return TRUE;  // not on an entry
+        SendMessageA(list, LB_SETCURSEL, LOWORD(hit), 0);
+    }
+    HMENU menu = LoadMenuA(ResourceModule(), RunningEdition().listMenu);
+    if (!menu) return TRUE;
+    int command = (int)TrackPopupMenu(GetSubMenu(menu, 0), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, panel,
+                                      nullptr);
+    DestroyMenu(menu);
+    if (command) SendMessageA(GetParent(panel), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    return TRUE;
+}
+
 LV_EXPORT INT_PTR CALLBACK MainPanelDlg(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:  // the build has put the focus on the list
@@ -125,6 +153,8 @@ LV_EXPORT INT_PTR CALLBACK MainPanelDlg(HWND panel, UINT message, WPARAM wParam,
     case WM_REBUILDLIST:
         BuildSchemeList(panel);
         return TRUE;
+    case WM_CONTEXTMENU:
+        return OnContextMenu(panel, (HWND)wParam, lParam);
     default:
         return FALSE;
     }

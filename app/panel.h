@@ -3,10 +3,9 @@
 #pragma once
 #include <windows.h>
 
+#include "../commands/command.h"
 #include "../platform/win32.h"
 
-// The message that has the panel rebuild its list.
-enum { WM_REBUILDLIST = WM_USER };
 // Titles and scheme names start at this tab stop (dialog units).
 enum { kSchemeTabStop = 64 };
 

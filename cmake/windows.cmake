@@ -22,7 +22,7 @@ file(GLOB LV_WIN_SOURCES CONFIGURE_DEPENDS
 list(FILTER LV_WIN_SOURCES EXCLUDE REGEX "app/main\\.cpp$")
 add_library(lvwin STATIC ${LV_WIN_SOURCES})
 target_compile_options(lvwin PRIVATE ${LV_WARNINGS} ${LV_CHARSET})
-target_link_libraries(lvwin PUBLIC lvpure user32 gdi32 kernel32)
+target_link_libraries(lvwin PUBLIC lvpure user32 gdi32 comdlg32 kernel32)
 
 add_executable(LUMVAN32 WIN32 app/main.cpp resources/lumivane.rc)
 set_target_properties(LUMVAN32 PROPERTIES OUTPUT_NAME LUMVAN32 SUFFIX .EXE)
@@ -65,7 +65,7 @@ if(LV_TESTS)
   file(GLOB LV_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
   add_executable(lv_e2e ${LV_E2E_SOURCES})
   target_compile_options(lv_e2e PRIVATE ${LV_TEST_OPTIONS})
-  target_link_libraries(lv_e2e PRIVATE lvdriver)
+  target_link_libraries(lv_e2e PRIVATE lvpure lvdriver)
   target_link_options(lv_e2e PRIVATE ${LV_STATIC})
 
   # Reads and sets the desktop's state from a fresh process.

@@ -39,7 +39,7 @@ static bool ReadAppliedColors(const char *path, ApplyRoad road, FileText *file, 
     return LoadColorSetText(path, file, road == kFromCommandLine ? kMsgOpenFailed : kMsgInternalNotFound) &&
            (road != kFromCommandLine || TitleFromText(file->text, g_app.edition, title, sizeof title) ||
             IsThemeText(file->text)) &&
-           ColorsOfColorSetText(file->text, path, colors);
+           ColorsOfColorSetText(file->text, path, DesktopColorSet(), colors);
 }
 
 bool ApplyColorSetFile(HWND owner, const char *path, ApplyRoad road) {

@@ -52,12 +52,10 @@ bool LoadColorSetText(const char *path, FileText *file, MessageId openFailure) {
     return false;
 }
 
-bool ColorsOfColorSetText(const char *text, const char *path, ColorSet *set) {
-    if (IsThemeText(text)) return ThemeColors(text, path, set);
-    ColorSet current;
-    CaptureColors(&current);
+bool ColorsOfColorSetText(const char *text, const char *path, const ColorSet &base, ColorSet *set) {
+    if (IsThemeText(text)) return ThemeColors(text, path, base, set);
     int badLines = 0;
-    switch (ColorsFromText(text, current, set, &badLines)) {
+    switch (ColorsFromText(text, base, set, &badLines)) {
     case kColorsNotColorSet:
         ShowMessage(nullptr, kMsgNotColorSet, nullptr, MB_OK | MB_ICONHAND);
         return false;
@@ -84,7 +82,10 @@ bool ReadColorSetTitle(const char *path, char *title, size_t cap) {
 bool ReadColorSetColors(ColorSet *set, const char *path) {
     WaitCursor wait;
     FileText file;
-    return LoadColorSetText(path, &file, kMsgInternalNotFound) && ColorsOfColorSetText(file.text, path, set);
+    if (!LoadColorSetText(path, &file, kMsgInternalNotFound)) return false;
+    ColorSet desktop;
+    CaptureColors(&desktop);
+    return ColorsOfColorSetText(file.text, path, desktop, set);
 }
 
 bool ListedFilePathOrTell(const char *name, char *path, size_t cap) {

@@ -28,10 +28,10 @@ bool LoadColorSetText(const char *path, FileText *file, MessageId openFailure);
 // Loads path when it is a theme, in the system code page; false, showing
 // nothing, when it is not one or cannot be read.
 bool LoadThemeText(const char *path, FileText *file);
-// The colors of a loaded text (a color-set file's, or a theme's) over the
-// desktop's current ones, showing the reader's messages: false when the
-// text holds no colors to use.
-bool ColorsOfColorSetText(const char *text, const char *path, ColorSet *set);
+// The colors of a loaded text (a color-set file's, or a theme's) over base
+// (the elements the text does not name keep base's values), showing the
+// reader's messages: false when the text holds no colors to use.
+bool ColorsOfColorSetText(const char *text, const char *path, const ColorSet &base, ColorSet *set);
 
 // True, with the title for the running edition, when path is a color-set
 // file, or a theme (its name in every edition).

@@ -64,11 +64,11 @@ void ListSchemes(HWND listBox) {
     }
 }
 
-bool ReadScheme(ColorSet *set, const char *key) {
+bool ReadScheme(const ColorSet &base, ColorSet *set, const char *key) {
     WaitCursor wait;
     SchemeStoreText line(key);
     if (!line.Text()) return false;
-    CaptureColors(set);
+    *set = base;
     DecodeSchemeLine(line.Text(), set);
     return true;
 }

@@ -6,7 +6,9 @@
 
 // Adds "[SYSTEM]" TAB name for every scheme to the list box.
 void ListSchemes(HWND listBox);
-bool ReadScheme(ColorSet *set, const char *key);
+// The scheme's colors over base (the six elements a scheme line does not
+// hold keep base's values).
+bool ReadScheme(const ColorSet &base, ColorSet *set, const char *key);
 // IDYES when written; IDNO or IDCANCEL when the user kept the old scheme.
 // When the write fails, IDNO; when another program holds the settings,
 // IDCANCEL (each after its message).

@@ -10,6 +10,12 @@ void CaptureColors(ColorSet *set) {
     for (int i = 0; i < kElementCount; i++) set->value[i] = (int32_t)ReadSysColor(i);
 }
 
+ColorSet DesktopColorSet() {
+    ColorSet set;
+    CaptureColors(&set);
+    return set;
+}
+
 void ApplyColors(const ColorSet &set) {
     COLORREF values[kElementCount];
     HDC dc = GetDC(g_app.MainWindow);

@@ -4,6 +4,7 @@
 #include "../platform/profile.h"
 
 void CaptureColors(ColorSet *set);
+ColorSet DesktopColorSet();  // the same, as a value
 void ApplyColors(const ColorSet &set);
 // Writes the nineteen keys of win.ini "colors", all or none of them when the
 // settings are locked by another program.

@@ -65,10 +65,8 @@ void ThemeTitle(const char *text, const char *path, char *title, size_t cap) {
     CopyTextCut(title, cap, shown ? shown : "");
 }
 
-bool ThemeColors(const char *text, const char *path, ColorSet *set) {
-    ColorSet current;
-    CaptureColors(&current);
-    if (ThemeColorsFromText(text, current, set) > 0) return true;
+bool ThemeColors(const char *text, const char *path, const ColorSet &base, ColorSet *set) {
+    if (ThemeColorsFromText(text, base, set) > 0) return true;
     ShowMessage(nullptr, kMsgThemeWithoutColors, path, MB_OK | MB_ICONHAND);
     return false;
 }

@@ -3,6 +3,7 @@
 #include <string.h>
 
 #include "../colors/colfile.h"
+#include "../colors/syscolors.h"
 #include "../colors/theme.h"
 #include "../core/capacity.h"
 #include "../core/colfile_text.h"
@@ -58,7 +59,7 @@ static bool ImportTheme(const char *source, const char *programDir, char *destin
         !AppendText(destination, cap, base) || !AppendText(destination, cap, ".col")) {
         destination[0] = '\0';
         ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
-    } else if (ThemeColors(file.text, source, &colors) &&
+    } else if (ThemeColors(file.text, source, DesktopColorSet(), &colors) &&
                (!FileExists(destination) ||
                 ShowMessage(g_app.MainWindow, kMsgReplace, destination, MB_YESNO | MB_ICONQUESTION) == IDYES)) {
         ThemeTitle(file.text, source, title, sizeof title);

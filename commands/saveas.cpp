@@ -148,10 +148,8 @@ static void SaveTheme(const ColorSet &colors, const char *path) {
     WriteThemeFile(colors, path, name, withWallpaper ? wallpaper : nullptr, tile);
 }
 
-void SaveCurrentColors() {
+void SaveColors(const ColorSet &colors) {
     if (!g_saveState.fileName.present) return;
-    ColorSet colors;
-    CaptureColors(&colors);
     const char *path = g_saveState.fileName.text;
     if (HasThemeExtension(path)) {
         SaveTheme(colors, path);
@@ -184,17 +182,19 @@ static void ProposeTheSavedFile(const char *savedPath) {
     if (!same) g_saveState.fileName.Set(savedPath);
 }
 
-static void RunSaveAs(HWND owner) {
-    if (DialogBoxParamA(ResourceModule(), RunningEdition().saveAsTemplate, owner, SaveAsDlg, 0) != IDOK) return;
+bool SaveColorsAs(HWND owner, const ColorSet *colors, char *savedPath, size_t cap) {
+    if (DialogBoxParamA(ResourceModule(), RunningEdition().saveAsTemplate, owner, SaveAsDlg, 0) != IDOK) return false;
     // Where the name lands: against the current directory, as the save
     // resolves it.
-    char savedPath[MAX_PATH];
-    bool placed = GetFullPath(g_saveState.fileName.text, savedPath, sizeof savedPath);
-    SaveCurrentColors();
-    if (placed) ProposeTheSavedFile(savedPath);
+    char full[MAX_PATH];
+    bool placed = GetFullPath(g_saveState.fileName.text, full, sizeof full);
+    SaveColors(colors ? *colors : DesktopColorSet());
+    if (placed) ProposeTheSavedFile(full);
+    if (cap) savedPath[0] = '\0';
+    return placed && CopyText(savedPath, cap, full);
 }
 
-void SaveAsCommand(const CommandArgs &args) { RunSaveAs(args.owner); }
+void SaveAsCommand(const CommandArgs &args) { SaveColorsAs(args.owner, nullptr, nullptr, 0); }
 
 // What the first-run save proposes.
 static const char kOwnersFileName[] = "owners.col";
@@ -207,5 +207,5 @@ void FirstRunSave(HWND owner) {
     if (fields.primary) g_saveState.titlePrimary.Set(kOwnersTitleJapanese);
     if (fields.sibling) g_saveState.titleSibling.Set(kOwnersTitleJapanese);
     g_saveState.titleEnglish.Set(kOwnersTitleEnglish);
-    RunSaveAs(owner);
+    SaveColorsAs(owner, nullptr, nullptr, 0);
 }

@@ -4,14 +4,19 @@
 #pragma once
 #include <windows.h>
 
+#include "../core/colorset.h"
 #include "../platform/win32.h"
 #include "command.h"
 
 void SaveAsCommand(const CommandArgs &args);
 // Proposes owners.col and the owners' titles, then runs Save As.
 void FirstRunSave(HWND owner);
-// Captures the screen's colors and writes them, with the titles of
-// SaveState and the wallpaper when asked for, to SaveState's file name.
-void SaveCurrentColors();
+// Writes the colors (a kept one has no line), with the titles of SaveState
+// and the wallpaper when asked for, to SaveState's file name.
+void SaveColors(const ColorSet &colors);
+// Save As for the colors given, the colors on screen when none are: the
+// dialog, then the file. True, with the saved file's full path, when the
+// dialog ended with Save (the writer tells a failure itself).
+bool SaveColorsAs(HWND owner, const ColorSet *colors, char *savedPath, size_t cap);
 
 LV_EXPORT INT_PTR CALLBACK SaveAsDlg(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

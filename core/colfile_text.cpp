@@ -63,10 +63,17 @@ bool ScanSigned(const char **pp, int32_t *value) {
 bool CopyToLineEnd(const char *from, char *dst, size_t cap) { return CopyCut(dst, cap, from, LineEnd(from) - from); }
 
 // One color line; false when it begins with no element name.
-bool ParseColorLine(const char *line, ColorSet *set) {
+// The element a color line names: the last whose name begins it (a longer
+// name stands after every shorter one it begins with). -1 for none.
+int ColorLineElement(const char *line) {
     int index = -1;
     for (int i = 0; i < kElementCount; i++)
         if (StartsWith(line, ElementNames[i])) index = i;
+    return index;
+}
+
+bool ParseColorLine(const char *line, ColorSet *set) {
+    int index = ColorLineElement(line);
     if (index < 0) return false;
     const char *p = line + strlen(ElementNames[index]);
     if (*p != '=') return true;  // a known name without "=": the element keeps its value
@@ -179,6 +186,12 @@ WallpaperFromTextResult WallpaperFromText(const char *text, char *name, size_t c
     return fits ? kWallpaperRead : kWallpaperNameTooLong;
 }
 
+std::string ColorLine(int element, int32_t color) {
+    char rgb[16];
+    FormatRgbText(color, rgb, sizeof rgb);
+    return std::string(ElementNames[element]) + "= " + rgb;
+}
+
 static void AddTitle(std::string *out, const char *header, const char *title) {
     if (!title) return;
     AppendLine(out, header);
@@ -198,12 +211,8 @@ ComposeResult ComposeColorSetFile(const ColorSet &colors, const char *primary, c
     AddTitle(out, kSectionSibling, sibling);
     AddTitle(out, kSectionEnglish, english);
     AppendLine(out, kSectionColors);
-    for (int i = 0; i < kElementCount; i++) {
-        char rgb[16];
-        FormatRgbText(colors.value[i], rgb, sizeof rgb);
-        snprintf(line, sizeof line, "%s= %s", ElementNames[i], rgb);
-        AppendLine(out, line);
-    }
+    for (int i = 0; i < kElementCount; i++)
+        if (colors.value[i] != kKeepColor) AppendLine(out, ColorLine(i, colors.value[i]));
     if (wallpaper) {
         AppendLine(out, kSectionWallpaper);
         snprintf(line, sizeof line, "Wallpaper= %s", wallpaper);
@@ -212,4 +221,27 @@ ComposeResult ComposeColorSetFile(const ColorSet &colors, const char *primary, c
         AppendLine(out, line);
     }
     return kComposed;
+}
+
+bool PatchColorSetText(const std::string &text, const ColorSet &before, const ColorSet &after, std::string *out) {
+    *out = text;
+    if (DetectColorSetForm(text.c_str()) != kFormCurrent || !FindSection(text.c_str(), kSectionColors)) return false;
+    for (int element = 0; element < kElementCount; element++) {
+        if (after.value[element] == before.value[element] || after.value[element] == kKeepColor) continue;
+        const char *base = out->c_str(), *list = FindSection(base, kSectionColors), *last = nullptr, *line = list;
+        for (; line && !EndsList(line); line = NextLine(line))
+            if (ColorLineElement(line) == element) last = line;
+        const std::string newLine = ColorLine(element, after.value[element]);
+        if (last) {  // the line that wins is rewritten, its line end kept
+            out->replace((size_t)(last - base), (size_t)(LineEnd(last) - last), newLine);
+            continue;
+        }
+        // A new line at the end of the list, ended as the list's first line is.
+        const char *firstEnd = LineEnd(list);
+        const std::string eol = *firstEnd == '\r' ? "\r\n" : "\n";
+        size_t at = line ? (size_t)(line - base) : out->size();
+        if (at > 0 && (*out)[at - 1] != '\n') out->insert(at, eol), at += eol.size();
+        out->insert(at, newLine + eol);
+    }
+    return true;
 }

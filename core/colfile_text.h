@@ -43,10 +43,22 @@ enum WallpaperFromTextResult { kWallpaperRead, kWallpaperNameTooLong };
 // does not fit is cut (for display only) and reported as too long.
 WallpaperFromTextResult WallpaperFromText(const char *text, char *name, size_t cap, int32_t *tile);
 
+// One color line as the program writes it, "Name= R G B", without its line
+// end.
+std::string ColorLine(int element, int32_t color);
+
 enum ComposeResult { kComposed, kComposeNameTooLong };
 // The text of a current-form file, lines ended by CR LF. Null titles have no
-// section; a null wallpaper has no wallpaper section. Titles longer than
+// section; a null wallpaper has no wallpaper section; a kept element has no
+// line (the file keeps the desktop's color for it). Titles longer than
 // kMaxTitleBytes are cut at a character boundary; a wallpaper name longer
 // than kMaxWallpaperNameBytes is refused (a cut name names another file).
 ComposeResult ComposeColorSetFile(const ColorSet &colors, const char *primary, const char *sibling,
                                   const char *english, const char *wallpaper, int32_t tile, std::string *out);
+
+// The text of a current-form file with the colors that differ from before
+// to after written into it: the line that sets such an element (the last
+// one naming it in the color list) rewritten, or a line added at the end of
+// the list. Every other byte stays. False, out holding the text as it was,
+// when the text is not a current-form file with a color list.
+bool PatchColorSetText(const std::string &text, const ColorSet &before, const ColorSet &after, std::string *out);

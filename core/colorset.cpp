@@ -17,6 +17,10 @@ const ColorSet GreetingColors = {{
     kKeepColor, kKeepColor, kKeepColor, kKeepColor, kKeepColor, kKeepColor,
 }};
 
+const ColorSet AllKept = {{kKeepColor, kKeepColor, kKeepColor, kKeepColor, kKeepColor, kKeepColor, kKeepColor,
+                           kKeepColor, kKeepColor, kKeepColor, kKeepColor, kKeepColor, kKeepColor, kKeepColor,
+                           kKeepColor, kKeepColor, kKeepColor, kKeepColor, kKeepColor}};
+
 bool IsNearestColorElement(int index) { return index >= 4 && index <= 9; }
 
 bool ColorsMatch(const ColorSet &a, const ColorSet &b) {

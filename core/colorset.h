@@ -5,6 +5,13 @@
 #include <stdint.h>
 
 enum { kElementCount = 19 };
+// The elements, in the order of the platform's COLOR_ constants.
+enum ColorElement {
+    kColorScrollbar, kColorBackground, kColorActiveTitle, kColorInactiveTitle, kColorMenu, kColorWindow,
+    kColorWindowFrame, kColorMenuText, kColorWindowText, kColorTitleText, kColorActiveBorder, kColorInactiveBorder,
+    kColorAppWorkspace, kColorHilight, kColorHilightText, kColorButtonFace, kColorButtonShadow, kColorGrayText,
+    kColorButtonText
+};
 // A kept element: leave it at the desktop's current color when applied.
 const int32_t kKeepColor = -1;
 
@@ -19,6 +26,8 @@ extern const char *const ElementNames[kElementCount];
 extern const int ElementList[kElementCount];
 // The colors of the greeting; elements 13 to 18 are kept.
 extern const ColorSet GreetingColors;
+// Every element kept.
+extern const ColorSet AllKept;
 // Elements 4 to 9 go through the display's nearest solid color.
 bool IsNearestColorElement(int index);
 

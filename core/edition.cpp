@@ -15,6 +15,8 @@ const EditionProfile kEditions[kEditionCount] = {
         .panelTemplate = LV_RESOURCE(LVRES_PANEL_JAPANESE),
         .saveAsTemplate = LV_RESOURCE(LVRES_SAVEAS_PRIMARY),
         .addTemplate = LV_RESOURCE(LVRES_ADD_JAPANESE),
+        .editorTemplate = LV_RESOURCE(LVRES_EDITOR_JAPANESE),
+        .listMenu = LV_RESOURCE(LVRES_LISTMENU_JAPANESE),
         .saveAsTitles = {.primary = true, .sibling = true, .english = true},
         .titleSections = {kSectionPrimary, kSectionSibling, kSectionEnglish},
         .titleOfLegacyFiles = true,
@@ -31,6 +33,8 @@ const EditionProfile kEditions[kEditionCount] = {
         .panelTemplate = LV_RESOURCE(LVRES_PANEL_JAPANESE),
         .saveAsTemplate = LV_RESOURCE(LVRES_SAVEAS_SIBLING),
         .addTemplate = LV_RESOURCE(LVRES_ADD_JAPANESE),
+        .editorTemplate = LV_RESOURCE(LVRES_EDITOR_JAPANESE),
+        .listMenu = LV_RESOURCE(LVRES_LISTMENU_JAPANESE),
         .saveAsTitles = {.primary = false, .sibling = true, .english = true},
         .titleSections = {kSectionSibling, kSectionEnglish, nullptr},
         .titleOfLegacyFiles = false,
@@ -47,6 +51,8 @@ const EditionProfile kEditions[kEditionCount] = {
         .panelTemplate = LV_RESOURCE(LVRES_PANEL_ENGLISH),
         .saveAsTemplate = LV_RESOURCE(LVRES_SAVEAS_ENGLISH),
         .addTemplate = LV_RESOURCE(LVRES_ADD_ENGLISH),
+        .editorTemplate = LV_RESOURCE(LVRES_EDITOR_ENGLISH),
+        .listMenu = LV_RESOURCE(LVRES_LISTMENU_ENGLISH),
         .saveAsTitles = {.primary = false, .sibling = false, .english = true},
         .titleSections = {kSectionEnglish, nullptr, nullptr},
         .titleOfLegacyFiles = false,
@@ -60,6 +66,10 @@ const EditionProfile kEditions[kEditionCount] = {
 Edition ChooseEdition(unsigned charset, const char *baseName) {
     if ((charset & 0xFFFF) != kShiftJisCharset) return kEditionEnglish;
     return CompareNoCaseAscii(baseName, "LUMVAN32") == 0 ? kEditionPrimary : kEditionSibling;
+}
+
+int EditionStringId(int englishId, Edition edition) {
+    return kEditions[edition].english ? englishId : englishId + IDS_JAPANESE_OFFSET;
 }
 
 bool BuildAssociationValue(const char *baseName, char *out, size_t cap) {

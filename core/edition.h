@@ -21,6 +21,8 @@ struct EditionProfile {
     const char *panelTemplate;
     const char *saveAsTemplate;
     const char *addTemplate;
+    const char *editorTemplate;  // beside the specified ones: the color-set editor
+    const char *listMenu;        // and the list's context menu
     TitleFields saveAsTitles;
     // The title sections tried, in this order, for a file's title; the
     // first one found gives it. Null ends the list.
@@ -38,6 +40,10 @@ extern const EditionProfile kEditions[kEditionCount];
 // (any case), the sibling one for a Shift-JIS font and any other name, the
 // English one for every other character set.
 Edition ChooseEdition(unsigned charset, const char *baseName);
+// The string-table id of a text the program adds beside the specified ones:
+// the English id in the English edition, the Japanese one above it in the
+// others.
+int EditionStringId(int englishId, Edition edition);
 // The base name followed by ".exe ^.col". False when it does not fit.
 bool BuildAssociationValue(const char *baseName, char *out, size_t cap);
 // True when the stored value is non-empty and a leading part of the built

@@ -39,6 +39,8 @@ const Message kMessages[kMessageCount] = {
      "%sは他のプログラムがロックしているため、何も書き込みませんでした。", kCaptionTitle},
     {"Wall Paper File %s not Found", "壁紙ファイル %s が見つかりません。", kCaptionTitle},
     {"Wall Paper File %s can't be set as Wall Paper", "壁紙ファイル %s を壁紙にできません。", kCaptionTitle},
+    {"%s has been changed since the editor read it. Write over it?",
+     "%sはエディタで読み込んだ後に変更されています。上書きしますか？", kCaptionTitle},
     {"NO FILE NAME!!!", nullptr, kCaptionDefault},
     {"Can't delete the file", nullptr, kCaptionTitle},
     {"Internal Error, Can't find COLORS section in file", nullptr, kCaptionTitle},

@@ -31,6 +31,7 @@ enum MessageId {
     kMsgSettingsBusy,      // another program holds the profile lock
     kMsgWallpaperMissing,  // the same text as strings 48 and 49
     kMsgWallpaperRefused,  // not a picture the desktop can show
+    kMsgChangedOnDisk,     // the file the editor saves has changed meanwhile
     // The same English text in every edition.
     kMsgNoFileName,
     kMsgCantDelete,

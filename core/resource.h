@@ -108,4 +108,36 @@
 #define IDS_WALLPAPER_MISSING_JA  48
 #define IDS_WALLPAPER_MISSING_EN  49
 
+/* ---- Beside them: the color-set editor and the ways to it ---- */
+#define LVRES_EDITOR_ENGLISH        EDITORENGLISH
+#define LVRES_EDITOR_JAPANESE       EDITORJAPANESE
+#define LVRES_LISTMENU_ENGLISH      LISTMENUENGLISH
+#define LVRES_LISTMENU_JAPANESE     LISTMENUJAPANESE
+
+/* The list's context menu: Open (IDM_OPEN) and Edit. */
+#define IDM_EDIT                  419
+/* The main window's system menu: Edit Color Set (a multiple of 16, as the
+ * system menu's commands are). */
+#define IDM_SYSMENU_EDIT          0x01C0
+
+#define IDC_EDIT_SCENE            430
+#define IDC_EDIT_ELEMENTS         431
+#define IDC_EDIT_SWATCH           432
+#define IDC_EDIT_VALUE            433
+#define IDC_EDIT_KEPT             434
+#define IDC_EDIT_COLOR            435
+#define IDC_EDIT_CONTRAST         436
+#define IDC_EDIT_APPLY            437
+#define IDC_EDIT_SAVE             438
+#define IDC_EDIT_SAVEAS           439
+
+/* Strings from 1024 up, away from the specified blocks: each English one
+ * at its id, its Japanese one IDS_JAPANESE_OFFSET above. */
+#define IDS_JAPANESE_OFFSET       100
+#define IDS_ELEMENT_FIRST         1024  /* the nineteen elements' names, in element order */
+#define IDS_SCENE_WORD_FIRST      1043  /* the scene's six words */
+#define IDS_SYSMENU_EDIT          1049
+#define IDS_EDIT_KEPT             1050
+#define IDS_EDIT_HARD_TO_READ     1051
+
 #endif /* LUMIVANE_RESOURCE_H */

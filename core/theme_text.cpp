@@ -131,6 +131,7 @@ ComposeResult ComposeThemeFile(const ColorSet &colors, const char *name, const c
     AppendLine(out, "");
     AppendLine(out, std::string("[") + kThemeSectionColors + "]");
     for (int i = 0; i < kElementCount; i++) {
+        if (colors.value[i] == kKeepColor) continue;  // a theme that names no color keeps the desktop's
         char rgb[16];
         FormatRgbText(colors.value[i], rgb, sizeof rgb);
         AppendLine(out, std::string(ElementNames[i]) + "=" + rgb);

@@ -36,7 +36,7 @@ ThemeValueResult ThemeValue(const char *text, const char *section, const char *k
 int ThemeColorsFromText(const char *text, const ColorSet &current, ColorSet *set);
 
 // The text of a theme, lines ended by CR LF: its name (cut at a line end),
-// the nineteen colors as "Name=R G B", and the wallpaper and tile flag when
+// the colors as "Name=R G B" (a kept one has no line), and the wallpaper and tile flag when
 // a wallpaper is given. A wallpaper of more than one line is refused.
 ComposeResult ComposeThemeFile(const ColorSet &colors, const char *name, const char *wallpaper, int32_t tile,
                                std::string *out);

@@ -26,6 +26,10 @@ static void LoadTableString(int id, char *out, size_t cap) {
     if (LoadStringA(ResourceModule(), id, out, (int)cap) <= 0) out[0] = '\0';
 }
 
+void LoadEditionString(int englishId, char *out, size_t cap) {
+    LoadTableString(EditionStringId(englishId, g_app.edition), out, cap);
+}
+
 int ShowStrings(HWND owner, int firstId, StringSpan span, UINT type) {
     char text[kRunCap] = "";
     if (span == kOneString) LoadTableString(firstId, text, kRunEntryLimit);

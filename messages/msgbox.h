@@ -16,6 +16,10 @@ int ShowMessage(HWND owner, MessageId id, const char *name, UINT type, const cha
 enum StringSpan { kOneString, kWholeRun };
 int ShowStrings(HWND owner, int firstId, StringSpan span, UINT type);
 
+// A text of the string table added beside the specified ones, in the
+// running edition's language (EditionStringId), cut to the buffer.
+void LoadEditionString(int englishId, char *out, size_t cap);
+
 // What a profile write came to: nothing when written; the write-failed
 // message naming the file; when the settings were locked by another
 // program, that message, once in a command.

@@ -26,7 +26,7 @@ HWND WaitWindow(const Program &program, const char *className, const char *title
 // Returns once the window's thread has handled what came before.
 void Settle(HWND window);
 
-// A message box: a "#32770" window with its text in a static of IDC_LABEL's id and no name field.
+// A message box: a "#32770" window with its text in a static of IDC_LABEL's id, and neither a name field nor a scene.
 struct Box { HWND window = nullptr, owner = nullptr; std::string text, caption; bool cancel = false; };
 Box BoxOf(const Program &program);  // the one up now, if any
 Box WaitBox(const Program &program, DWORD ms = 10000);

@@ -9,10 +9,10 @@
     "InactiveTitle= 3 4 5\r\nMenu= 4 5 6\r\nWindow= 5 6 7\r\nWindowFrame= 6 7 8\r\nMenuText= 7 8 9\r\n"    \
     "WindowText= 8 9 10\r\nTitleText= 9 10 11\r\nActiveBorder= 10 11 12\r\nInactiveBorder= 11 12 13\r\n"   \
     "AppWorkspace= 12 13 14\r\nHilight= 13 14 15\r\nHilightText= 14 15 16\r\nButtonFace= 15 16 17\r\n"     \
-    "ButtonShadow= 16 17 18\r\nGrayText= 17 18 19\r\nButtonText= 255 255 255\r\n"
+    "ButtonShadow= 16 17 18\r\nGrayText= 17 18 19\r\n"
 
 TEST_F(ShiftJisTest, ComposeColorSetFile) {
-    ColorSet colors;  // element i is (i, i + 1, i + 2), but the last one, kept (written as 255 255 255)
+    ColorSet colors;  // element i is (i, i + 1, i + 2), but the last one, kept: no line
     for (int i = 0; i < kElementCount; i++) colors.value[i] = i < 18 ? (i + 2) << 16 | (i + 1) << 8 | i : kKeepColor;
     const std::string t128(128, 't'), t129 = t128.substr(1) + "ソ", t130 = t128 + "ソ", w118(118, 'w'), w119(119, 'w');
     const char *const none = nullptr;
@@ -106,6 +106,29 @@ TEST_F(ShiftJisTest, WallpaperFromText) {
         bool tooLong = WallpaperFromText(cases[i].text.c_str(), name.data(), 16, &tile) == kWallpaperNameTooLong;
         EXPECT_EQ(cases[i].name, (tooLong ? "-" : "") + std::string(name.data())) << "row " << i;
         EXPECT_EQ(cases[i].tile, tile) << "row " << i;
+    }
+}
+
+TEST_F(ShiftJisTest, PatchColorSetText) {
+    const std::string head = HEAD "[ENGLISH]\r\nT\r\n[ListOfColors]\r\n", paper = "[WallPaper]\r\nWallpaper= a.bmp\r\n";
+    struct { std::string text; int element; int32_t color; std::string patched; } cases[] = {  // "-": refused
+        // the file's text                                   element           color     the text written
+        {head + "Menu= 1 2 3\r\nWindow= 4 5 6\r\n" + paper,  kColorWindow,     0x090807, head + "Menu= 1 2 3\r\nWindow= 7 8 9\r\n" + paper},
+        {head + "Window= 4 5 6 \r\nWindow= 1 1 1\r\n",       kColorWindow,     0x090807, head + "Window= 4 5 6 \r\nWindow= 7 8 9\r\n"},
+        {head + "WindowText= 4 5 6\r\n" + paper,             kColorWindow,     0x090807, head + "WindowText= 4 5 6\r\nWindow= 7 8 9\r\n" + paper},
+        {"[WindowsSystemColors]\n[ListOfColors]\nMenu= 1 2 3", kColorWindow,     0x090807, "[WindowsSystemColors]\n[ListOfColors]\nMenu= 1 2 3\nWindow= 7 8 9\n"},
+        {head + "Menu= 1 2 3\r\n",                            kColorMenu,       0x030201, head + "Menu= 1 2 3\r\n"},  // no change
+        {"[るみべいん]\r\nT\r\nMenu= 1 2 3\r\n",                kColorMenu,       0x090807, "-"},
+    };
+    for (size_t i = 0; i < std::size(cases); i++) {
+        const auto &c = cases[i];
+        ColorSet before = AllKept, after;
+        int bad = 0;
+        ColorsFromText(c.text.c_str(), AllKept, &before, &bad);
+        after = before;
+        after.value[c.element] = c.color;
+        std::string out;
+        EXPECT_EQ(c.patched, PatchColorSetText(c.text, before, after, &out) ? out : "-") << "row " << i;
     }
 }
 

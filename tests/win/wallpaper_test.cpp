@@ -1,5 +1,6 @@
 // The wallpaper in force saved with the colors, and the messages of one that cannot be set.
 #include "../../colors/apply.h"
+#include "../../colors/syscolors.h"
 #include "../../commands/saveas.h"
 #include "../../commands/savestate.h"
 #include "script.h"
@@ -17,7 +18,7 @@ TEST(Wallpaper, SavedWithTheColors) {
         SetProfile("Desktop", "Wallpaper", c.value);
         g_saveState.fileName.Set(path.c_str());
         g_saveState.withWallpaper = true;
-        SaveCurrentColors();
+        SaveColors(DesktopColorSet());
         std::string text = ReadBytes(path);
         EXPECT_NE(text.npos, text.find(c.section, text.size() - 60)) << c.value << "\n" << text;
     }

@@ -1,0 +1,84 @@
+// The color-set editor in the running program, in the edition the locale gives: opened from the list's context menu, an
+// element picked in the scene, a color set through the system's chooser and saved into the file changed meanwhile on
+// disk (after a question: one line added, every other byte kept); Apply, then Cancel: the desktop's nineteen colors are back. Opened from the system menu on a
+// control-panel scheme, Save goes through Save As and the scheme store stays as it was.
+#include "app.h"
+#include "core/scene.h"
+
+// A window of the program's holding a control of this id (a dialog of the editor, the chooser, Save As).
+static HWND DialogWith(const App &app, int controlId) {
+    HWND found = nullptr;
+    WaitFor([&] {
+        for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "#32770", nullptr)) != nullptr;) {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(w, &pid);
+            if (pid == app.program.pid && IsWindowVisible(w) && GetDlgItem(w, controlId)) return (found = w) != nullptr;
+        }
+        return false;
+    });
+    return found;
+}
+
+static void ClickOnElement(HWND scene, int element) {
+    RECT client;
+    GetClientRect(scene, &client);
+    HDC dc = GetDC(scene);
+    HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FONT));  // the editor's dialogs name no font
+    TEXTMETRICA font = {};
+    GetTextMetricsA(dc, &font);
+    SelectObject(dc, old), ReleaseDC(scene, dc);
+    const ScenePoint at = LayOutScene(client.right, client.bottom, font.tmHeight).sample[element];
+    PostMessageA(scene, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+}
+
+static void EditorRoads() {
+    ProgramDir p = PrepareProgram();
+    const std::string list = "[WindowsSystemColors] VER01.00\r\n[ENGLISH]\r\nDusk\r\n[ListOfColors]\r\nWindow= 4 5 6\r\n";
+    const std::string paper = "[WallPaper]\r\nWallpaper= lvtile.bmp\r\nTileWallpaper= 1\r\n";
+    WriteBytes(p.dir + "dusk.col", list + paper);
+    SetProfile("COLOR SCHEMES", nullptr, nullptr, "control.ini"), SetScheme("Zeta", "FF");
+    SetDesktopColors(StartingColors());
+    App app = StartApp(p);
+    int height = (int)SendMessageW(app.list, LB_GETITEMHEIGHT, 0, 0);
+    PostMessageA(app.list, WM_RBUTTONUP, 0, MAKELPARAM(5, height / 2));  // on dusk.col
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (menu = WindowOf(app.program, "#32768")) != nullptr; }));
+    PostMessageA(menu, WM_CHAR, 'e', 0);  // Edit
+    HWND editor = DialogWith(app, IDC_EDIT_SCENE), elements = GetDlgItem(editor, IDC_EDIT_ELEMENTS);
+    ClickOnElement(GetDlgItem(editor, IDC_EDIT_SCENE), kColorMenu);
+    EXPECT_TRUE(WaitFor([&] { return SendMessageW(elements, LB_GETCURSEL, 0, 0) == kColorMenu; }));
+    EXPECT_NE("", TextOf(GetDlgItem(editor, IDC_EDIT_KEPT))) << "the file keeps the desktop's menu color";
+    PostCommand(editor, IDC_EDIT_COLOR);
+    HWND chooser = DialogWith(app, 706);  // its Red, Green and Blue fields: 706 to 708
+    for (int field : {706, 707, 708}) SetTextOf(GetDlgItem(chooser, field), std::to_string(10 * (field - 705)));
+    PostCommand(chooser, IDOK);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(chooser); }));
+    // Changed on disk meanwhile: written over after a question, that change kept.
+    const std::string changed = list + "Scrollbar= 1 1 1\r\n";
+    WriteBytes(p.dir + "dusk.col", changed + paper);
+    PostCommand(editor, IDC_EDIT_SAVE);
+    Box asked = WaitBox(app.program);
+    EXPECT_NE(std::string::npos, asked.text.find(p.dir + "dusk.col")) << asked.text;
+    Answer(asked, IDYES);
+    EXPECT_TRUE(WaitFor([&] { return ReadBytes(p.dir + "dusk.col") == changed + "Menu= 10 20 30\r\n" + paper; }))
+        << ReadBytes(p.dir + "dusk.col");
+    PostCommand(editor, IDC_EDIT_APPLY);
+    EXPECT_TRUE(WaitFor([&] { return DesktopColors() == StartingColors({{4, 0x1E140A}, {5, 0x060504}}); }));
+    PostCommand(editor, IDCANCEL);
+    EXPECT_TRUE(WaitFor([&] { return DesktopColors() == StartingColors(); })) << "Cancel takes the Apply back";
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(editor); }));
+    Select(app.list, "[SYSTEM]\tZeta");
+    PostMessageA(app.main, WM_SYSCOMMAND, IDM_SYSMENU_EDIT, 0);
+    editor = DialogWith(app, IDC_EDIT_SCENE);
+    PostCommand(editor, IDC_EDIT_SAVE);
+    HWND saveAs = DialogWith(app, IDC_FILENAME);
+    EXPECT_NE(nullptr, saveAs) << "Save on a scheme is Save As";
+    PostCommand(saveAs, IDCANCEL);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(saveAs); }));
+    PostCommand(editor, IDCANCEL);
+    EXPECT_EQ(0, ExitApp(app));
+    EXPECT_EQ("FF", Scheme("Zeta"));
+}
+
+TEST(Editor, EditsSavesAndTakesAnApplyBack) { EditorRoads(); }
+TEST(EditorJapanese, EditsSavesAndTakesAnApplyBack) { EditorRoads(); }
