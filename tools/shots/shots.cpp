@@ -330,6 +330,19 @@ void Add(const std::string &exeName, const char *caption, const std::string &nam
     s.End();
 }
 
+// The color-set editor on the first sample, opened from the main window's system menu: the scene in the set's colors,
+// its elements by name, the contrast of its texts.
+void Editor(const std::string &exeName, const std::string &name) {
+    Session s(exeName, Palette());
+    SendMessageW(s.app.list, LB_SETCURSEL, 0, 0);
+    PostMessageA(s.app.main, WM_SYSCOMMAND, IDM_SYSMENU_EDIT, 0);
+    HWND dialog = WaitWindow(s.app.program, "#32770", nullptr, 10000);
+    Need(dialog && GetDlgItem(dialog, IDC_EDIT_SCENE), "no editor after the system menu's command");
+    ShootWindow(dialog, name);
+    CloseDialog(dialog);
+    s.End();
+}
+
 void AboutEnglish() {
     Session s("LUMVAN32.EXE", Palette());
     PostCommand(s.app.main, IDM_ABOUT);
@@ -576,6 +589,7 @@ std::vector<Scene> Scenes(const std::string &run, const std::string &only) {
         }});
         scenes.push_back({"add-english", [] { Add("LUMVAN32.EXE", "Add File", "add-english"); }});
         scenes.push_back({"about-english", AboutEnglish});
+        scenes.push_back({"editor-english", [] { Editor("LUMVAN32.EXE", "editor-english"); }});
     } else if (run == "japanese") {
         scenes.push_back({"main-lumivane", [] { MainWindow("LUMVAN32.EXE", "main-lumivane"); }});
         scenes.push_back({"main-veltina", [] { MainWindow("VELTINA.EXE", "main-veltina"); }});
@@ -590,6 +604,7 @@ std::vector<Scene> Scenes(const std::string &run, const std::string &only) {
         scenes.push_back({"logo-half, about-veltina", LogoAndAboutSibling});
         scenes.push_back({"greeting, about-lumivane", Greeting});
         scenes.push_back({"greeting-already", GreetingAlready});
+        scenes.push_back({"editor-lumivane", [] { Editor("LUMVAN32.EXE", "editor-lumivane"); }});
     }
     if (run != "gallery" && !only.empty())
         scenes.erase(std::remove_if(scenes.begin(), scenes.end(),
