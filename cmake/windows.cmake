@@ -80,6 +80,14 @@ if(LV_TESTS)
   target_link_libraries(lv_rebuild_bench PRIVATE lvpure lvdriver psapi)
   target_link_options(lv_rebuild_bench PRIVATE ${LV_STATIC})
 
+  # The color-set editor opened and its scene drawn, in this process; run
+  # by hand (scripts/bench-editor).
+  add_executable(lv_editor_bench tools/bench/editor_bench.cpp resources/lumivane.rc)
+  target_compile_options(lv_editor_bench PRIVATE ${LV_WARNINGS} ${LV_CHARSET})
+  target_include_directories(lv_editor_bench PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(lv_editor_bench PRIVATE lvwin)
+  target_link_options(lv_editor_bench PRIVATE ${LV_STATIC})
+
   # The pictures of README.md and docs/gallery.md, taken from the running
   # program in a Wine virtual desktop (scripts/screenshots). A window
   # program: no console comes up in the pictures.
