@@ -11,7 +11,8 @@ if(LV_TESTS)
   file(GLOB LV_UNIT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*_test.cpp)
   add_executable(lv_unit_tests ${LV_UNIT_TESTS})
   # Test expectations hold Japanese text as Shift-JIS, like the program.
-  target_compile_options(lv_unit_tests PRIVATE ${LV_WARNINGS} -finput-charset=UTF-8 -fexec-charset=CP932 ${LV_SAN_FLAGS})
+  target_compile_options(lv_unit_tests PRIVATE
+    ${LV_WARNINGS} -finput-charset=UTF-8 -fexec-charset=CP932 ${LV_SAN_FLAGS})
   target_link_libraries(lv_unit_tests PRIVATE lvpure GTest::gtest_main)
   target_compile_definitions(lv_unit_tests PRIVATE LV_SAMPLES_DIR="${CMAKE_SOURCE_DIR}/samples")
   add_test(NAME unit COMMAND lv_unit_tests)

@@ -1,6 +1,7 @@
 # MinGW build: the program, and the Windows-side tests run under Wine.
 enable_language(RC)
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/core -I${CMAKE_SOURCE_DIR}/resources -I${CMAKE_BINARY_DIR}/generated")
+set(CMAKE_RC_FLAGS
+    "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/core -I${CMAKE_SOURCE_DIR}/resources -I${CMAKE_BINARY_DIR}/generated")
 
 # The version for the resource script, and for scripts/package the name the
 # release archives carry ("2.1-beta-1.0").

@@ -36,7 +36,8 @@ public:
     explicit SchemeStoreText(const char *key) : block_(AllocProfileBuffer(32767, 256)) {
         DWORD size = block_ ? (DWORD)LocalSize(block_) : 0;
         text_ = block_ ? (char *)LocalLock(block_) : nullptr;
-        if (text_ && (size < 2 || ReadPrivateProfileText(kSchemeSection, key, "", text_, size, kControlIni) >= size - 2))
+        if (text_ &&
+            (size < 2 || ReadPrivateProfileText(kSchemeSection, key, "", text_, size, kControlIni) >= size - 2))
             text_ = nullptr;
         if (!text_) ShowMessage(nullptr, kMsgOutOfMemory, nullptr, MB_OK | MB_ICONHAND);
     }

@@ -37,7 +37,8 @@ static bool RefreshAddList(HWND dialog) {
 
 static void OnAddInit(HWND dialog) {
     char filter[kFileFilterCap] = "*";
-    if (AppendText(filter, sizeof filter, g_app.DefaultExt)) CopyText(g_app.FileFilter, sizeof g_app.FileFilter, filter);
+    if (AppendText(filter, sizeof filter, g_app.DefaultExt))
+        CopyText(g_app.FileFilter, sizeof g_app.FileFilter, filter);
     if (!RefreshAddList(dialog)) {
         // WorkDir named a directory that is gone: show the current one.
         InitWorkDir();
@@ -105,7 +106,8 @@ static void OnListSelection(HWND dialog) {
         return;
     }
     char pattern[kListItemCap + kFileFilterCap];
-    if (DirectoryPattern(item, g_app.FileFilter, pattern, sizeof pattern)) SetDlgItemTextA(dialog, IDC_FILENAME, pattern);
+    if (DirectoryPattern(item, g_app.FileFilter, pattern, sizeof pattern))
+        SetDlgItemTextA(dialog, IDC_FILENAME, pattern);
 }
 
 static INT_PTR OnAddCommand(HWND dialog, int controlId, int notification) {

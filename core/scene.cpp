@@ -50,7 +50,8 @@ SceneLayout LayOutScene(int width, int height, int lineHeight) {
     b.Fill(kColorActiveBorder, Inset(front, 2));
     b.Fill(kColorActiveTitle, title);
     b.Fill(kColorTitleText, dash);
-    b.out.words[kWordActiveTitle] = {kColorTitleText, {title.left + 18, title.top + 2, title.right - 16, title.top + 2 + L}};
+    const SceneRect titleWord = {title.left + 18, title.top + 2, title.right - 16, title.top + 2 + L};
+    b.out.words[kWordActiveTitle] = {kColorTitleText, titleWord};
     b.Fill(kColorMenu, menu);
     const SceneRect selected = {menu.left + 10 + 3 * L, menu.top + 1, menu.left + 10 + 7 * L, menu.bottom - 1};
     b.Fill(kColorHilight, selected);
@@ -71,7 +72,8 @@ SceneLayout LayOutScene(int width, int height, int lineHeight) {
     b.Fill(kColorScrollbar, scroll);
     b.Fill(kColorButtonShadow, button);
     b.Fill(kColorButtonFace, {button.left, button.top, button.right - 2, button.bottom - 2});
-    b.Word(kWordButton, kColorButtonText, {button.left + 2 * L, button.top + 4, button.right - 4, button.top + 4 + L}, L);
+    const SceneRect buttonWord = {button.left + 2 * L, button.top + 4, button.right - 4, button.top + 4 + L};
+    b.Word(kWordButton, kColorButtonText, buttonWord, L);
 
     // Points of each element's color that nothing covers.
     ScenePoint *s = b.out.sample;

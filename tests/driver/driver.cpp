@@ -100,7 +100,8 @@ void Settle(HWND window) { SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMA
 
 Box BoxOf(const Program &program) {
     HWND w = Find(program, [](HWND w, const std::string &cls) {
-        return cls == "#32770" && GetDlgItem(w, IDC_LABEL) && !GetDlgItem(w, IDC_FILENAME) && !GetDlgItem(w, IDC_EDIT_SCENE);
+        return cls == "#32770" && GetDlgItem(w, IDC_LABEL) && !GetDlgItem(w, IDC_FILENAME) &&
+               !GetDlgItem(w, IDC_EDIT_SCENE);
     });
     if (!w) return Box();
     return {w, GetWindow(w, GW_OWNER), TextOf(GetDlgItem(w, IDC_LABEL)), TextOf(w), GetDlgItem(w, IDCANCEL) != nullptr};

@@ -1,7 +1,8 @@
 // The color-set editor in the running program, in the edition the locale gives: opened from the list's context menu, an
 // element picked in the scene, a color set through the system's chooser and saved into the file changed meanwhile on
-// disk (after a question: one line added, every other byte kept); Apply, then Cancel: the desktop's nineteen colors are back. Opened from the system menu on a
-// control-panel scheme, Save goes through Save As and the scheme store stays as it was.
+// disk (after a question: one line added, every other byte kept); Apply, then Cancel: the desktop's nineteen colors
+// are back. Opened from the system menu on a control-panel scheme, Save goes through Save As and the scheme store stays
+// as it was.
 #include "app.h"
 #include "core/scene.h"
 
@@ -33,7 +34,8 @@ static void ClickOnElement(HWND scene, int element) {
 
 static void EditorRoads() {
     ProgramDir p = PrepareProgram();
-    const std::string list = "[WindowsSystemColors] VER01.00\r\n[ENGLISH]\r\nDusk\r\n[ListOfColors]\r\nWindow= 4 5 6\r\n";
+    const std::string list =
+        "[WindowsSystemColors] VER01.00\r\n[ENGLISH]\r\nDusk\r\n[ListOfColors]\r\nWindow= 4 5 6\r\n";
     const std::string paper = "[WallPaper]\r\nWallpaper= lvtile.bmp\r\nTileWallpaper= 1\r\n";
     WriteBytes(p.dir + "dusk.col", list + paper);
     SetProfile("COLOR SCHEMES", nullptr, nullptr, "control.ini"), SetScheme("Zeta", "FF");

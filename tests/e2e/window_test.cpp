@@ -23,8 +23,8 @@ static App StartOnTheSets(ProgramDir &p) {
 }
 
 // Sorted without regard to case, files first, a file of neither form left out; the first entry selected, the focus on
-// the list. A double click applies a file; Return, wherever the focus is, a scheme over the colors on screen, keeping the
-// wallpaper; the list stays as it was.
+// the list. A double click applies a file; Return, wherever the focus is, a scheme over the colors on screen, keeping
+// the wallpaper; the list stays as it was.
 TEST(Window, ListsAndApplies) {
     ProgramDir p;
     App app = StartOnTheSets(p);
