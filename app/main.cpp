@@ -20,7 +20,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE prevInstance, LPSTR, int showCo
         char baseName[MAX_PATH];
         if (GetProgramBaseName(baseName, sizeof baseName)) DetectEdition(baseName);
         associationWasNew = RegisterColAssociation(baseName);
-        if (!argument.empty()) {
+        if (!argument.empty() || !exact) {
             CommandLineApply(argument, exact);
             return 0;
         }

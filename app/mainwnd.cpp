@@ -8,10 +8,10 @@
 #include "../commands/install.h"
 #include "../commands/saveas.h"
 #include "../core/capacity.h"
+#include "../core/resource.h"
 #include "../messages/msgbox.h"
 #include "../platform/listbox.h"
 #include "../platform/profile.h"
-#include "../core/resource.h"
 #include "../state/appstate.h"
 #include "panel.h"
 

@@ -9,10 +9,10 @@
 #include "../core/capacity.h"
 #include "../core/entryname.h"
 #include "../core/mbtext.h"
+#include "../core/resource.h"
 #include "../core/theme_text.h"
 #include "../platform/listbox.h"
 #include "../platform/profile.h"
-#include "../core/resource.h"
 #include "../state/appstate.h"
 
 // Adds one file entry, "(" name ")" TAB title. A name the entry cannot hold

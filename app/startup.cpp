@@ -4,8 +4,8 @@
 
 #include "../core/capacity.h"
 #include "../core/mbtext.h"
-#include "../platform/profile.h"
 #include "../messages/msgbox.h"
+#include "../platform/profile.h"
 #include "../state/appstate.h"
 
 static unsigned GetSystemFontCharset() {

@@ -1,8 +1,8 @@
 #include "winstart.h"
 
 #include "../commands/saveas.h"
-#include "../messages/msgbox.h"
 #include "../core/resource.h"
+#include "../messages/msgbox.h"
 #include "../state/appstate.h"
 #include "mainwnd.h"
 

@@ -83,9 +83,7 @@ bool ReadColorSetColors(ColorSet *set, const char *path) {
     WaitCursor wait;
     FileText file;
     if (!LoadColorSetText(path, &file, kMsgInternalNotFound)) return false;
-    ColorSet desktop;
-    CaptureColors(&desktop);
-    return ColorsOfColorSetText(file.text, path, desktop, set);
+    return ColorsOfColorSetText(file.text, path, DesktopColorSet(), set);
 }
 
 bool ListedFilePathOrTell(const char *name, char *path, size_t cap) {

@@ -5,9 +5,9 @@
 #include "../core/capacity.h"
 #include "../core/mbtext.h"
 #include "../core/scheme_codec.h"
+#include "../messages/msgbox.h"
 #include "../platform/profile.h"
 #include "../platform/win32.h"
-#include "../messages/msgbox.h"
 #include "../state/appstate.h"
 #include "syscolors.h"
 

@@ -8,10 +8,10 @@
 #include "../core/capacity.h"
 #include "../core/mbtext.h"
 #include "../core/theme_text.h"
+#include "../messages/msgbox.h"
 #include "../platform/files.h"
 #include "../platform/textcode.h"
 #include "../platform/win32.h"
-#include "../messages/msgbox.h"
 #include "colfile.h"
 #include "syscolors.h"
 
@@ -46,11 +46,9 @@ static bool LoadIndirectString(const char *value, char *out, size_t cap) {
     wchar_t text[kMessageCap];
     int length = LoadStringW(loaded, (UINT)id, text, kMessageCap);
     FreeLibrary(loaded);
-    BOOL lossy = FALSE;
-    int size = length > 0 ? WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, length, out, (int)(cap - 1),
-                                                nullptr, &lossy)
-                          : 0;
-    if (size <= 0 || lossy) return false;
+    bool exact;
+    int size = WideToCodePage(text, length, out, (int)(cap - 1), kUnconvertibleChar, &exact);
+    if (size <= 0 || !exact) return false;
     out[size] = '\0';
     return true;
 }

@@ -4,10 +4,10 @@
 
 #include "../core/capacity.h"
 #include "../core/mbtext.h"
+#include "../messages/msgbox.h"
 #include "../platform/files.h"
 #include "../platform/profile.h"
 #include "../platform/win32.h"
-#include "../messages/msgbox.h"
 
 // What win.ini's Desktop "Wallpaper" holds when no wallpaper is in force,
 // in either language: both are recognised in every edition.

@@ -1,8 +1,8 @@
 #include "about.h"
 
 #include "../colors/syscolors.h"
-#include "../messages/msgbox.h"
 #include "../core/resource.h"
+#include "../messages/msgbox.h"
 #include "../state/appstate.h"
 #include "logo.h"
 

@@ -3,9 +3,9 @@
 #include "../core/capacity.h"
 #include "../core/entryname.h"
 #include "../core/mbtext.h"
+#include "../messages/msgbox.h"
 #include "../platform/files.h"
 #include "../platform/win32.h"
-#include "../messages/msgbox.h"
 
 void DeleteColorSetCommand(const CommandArgs &args) {
     if (!args.entry) return;

@@ -5,8 +5,8 @@
 #include "../core/capacity.h"
 #include "../core/entryname.h"
 #include "../core/scheme_codec.h"
-#include "../platform/listbox.h"
 #include "../messages/msgbox.h"
+#include "../platform/listbox.h"
 #include "../state/appstate.h"
 
 int InstallFileEntry(const char *entry) {

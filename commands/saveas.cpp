@@ -136,7 +136,7 @@ LV_EXPORT INT_PTR CALLBACK SaveAsDlg(HWND dialog, UINT message, WPARAM wParam, L
 
 // A theme carries one name: the English title, or in the Japanese editions
 // the first title given; and the whole path of the wallpaper in force.
-static void SaveTheme(const ColorSet &colors, const char *path) {
+static bool SaveTheme(const ColorSet &colors, const char *path) {
     const char *titles[] = {g_saveState.titlePrimary.Get(), g_saveState.titleSibling.Get(),
                             g_saveState.titleEnglish.Get()};
     const char *name = "";
@@ -145,21 +145,19 @@ static void SaveTheme(const ColorSet &colors, const char *path) {
     char wallpaper[kFullPathCap];
     int32_t tile = 0;
     bool withWallpaper = g_saveState.withWallpaper && ReadCurrentWallpaperPath(wallpaper, sizeof wallpaper, &tile);
-    WriteThemeFile(colors, path, name, withWallpaper ? wallpaper : nullptr, tile);
+    return WriteThemeFile(colors, path, name, withWallpaper ? wallpaper : nullptr, tile);
 }
 
-void SaveColors(const ColorSet &colors) {
-    if (!g_saveState.fileName.present) return;
+bool SaveColors(const ColorSet &colors) {
+    if (!g_saveState.fileName.present) return false;
     const char *path = g_saveState.fileName.text;
-    if (HasThemeExtension(path)) {
-        SaveTheme(colors, path);
-        return;
-    }
+    if (HasThemeExtension(path)) return SaveTheme(colors, path);
     char wallpaper[kFullPathCap];
     int32_t tile = 0;
     bool withWallpaper = g_saveState.withWallpaper && ReadCurrentWallpaper(wallpaper, sizeof wallpaper, &tile);
-    WriteColorSetFile(colors, path, g_saveState.titlePrimary.Get(), g_saveState.titleSibling.Get(),
-                      g_saveState.titleEnglish.Get(), withWallpaper ? wallpaper : nullptr, withWallpaper ? tile : 0);
+    return WriteColorSetFile(colors, path, g_saveState.titlePrimary.Get(), g_saveState.titleSibling.Get(),
+                             g_saveState.titleEnglish.Get(), withWallpaper ? wallpaper : nullptr,
+                             withWallpaper ? tile : 0);
 }
 
 // A name taken from whatever directory is current: no drive, and no
@@ -188,10 +186,10 @@ bool SaveColorsAs(HWND owner, const ColorSet *colors, char *savedPath, size_t ca
     // resolves it.
     char full[MAX_PATH];
     bool placed = GetFullPath(g_saveState.fileName.text, full, sizeof full);
-    SaveColors(colors ? *colors : DesktopColorSet());
+    bool written = SaveColors(colors ? *colors : DesktopColorSet());
     if (placed) ProposeTheSavedFile(full);
     if (cap) savedPath[0] = '\0';
-    return placed && CopyText(savedPath, cap, full);
+    return written && placed && CopyText(savedPath, cap, full);
 }
 
 void SaveAsCommand(const CommandArgs &args) { SaveColorsAs(args.owner, nullptr, nullptr, 0); }

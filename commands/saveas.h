@@ -12,11 +12,12 @@ void SaveAsCommand(const CommandArgs &args);
 // Proposes owners.col and the owners' titles, then runs Save As.
 void FirstRunSave(HWND owner);
 // Writes the colors (a kept one has no line), with the titles of SaveState
-// and the wallpaper when asked for, to SaveState's file name.
-void SaveColors(const ColorSet &colors);
+// and the wallpaper when asked for, to SaveState's file name. False when
+// nothing was written (the writer has told why).
+bool SaveColors(const ColorSet &colors);
 // Save As for the colors given, the colors on screen when none are: the
 // dialog, then the file. True, with the saved file's full path, when the
-// dialog ended with Save (the writer tells a failure itself).
+// file was written (the writer tells a failure itself).
 bool SaveColorsAs(HWND owner, const ColorSet *colors, char *savedPath, size_t cap);
 
 LV_EXPORT INT_PTR CALLBACK SaveAsDlg(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

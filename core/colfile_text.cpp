@@ -62,7 +62,6 @@ bool ScanSigned(const char **pp, int32_t *value) {
 // fit: dst then holds what fits, cut on a character boundary.
 bool CopyToLineEnd(const char *from, char *dst, size_t cap) { return CopyCut(dst, cap, from, LineEnd(from) - from); }
 
-// One color line; false when it begins with no element name.
 // The element a color line names: the last whose name begins it (a longer
 // name stands after every shorter one it begins with). -1 for none.
 int ColorLineElement(const char *line) {
@@ -72,6 +71,7 @@ int ColorLineElement(const char *line) {
     return index;
 }
 
+// One color line; false when it begins with no element name.
 bool ParseColorLine(const char *line, ColorSet *set) {
     int index = ColorLineElement(line);
     if (index < 0) return false;
@@ -128,7 +128,6 @@ const char *FindSection(const char *text, const char *header) {
     }
     return nullptr;
 }
-
 
 bool TitleFromText(const char *text, Edition edition, char *title, size_t cap) {
     if (cap) title[0] = '\0';

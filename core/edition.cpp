@@ -2,9 +2,9 @@
 
 #include <string.h>
 
-#include "resource.h"
 #include "colfile_text.h"
 #include "mbtext.h"
+#include "resource.h"
 
 const EditionProfile kEditions[kEditionCount] = {
     {

@@ -53,16 +53,7 @@ const Message kMessages[kMessageCount] = {
 // lose characters from its middle.
 bool AppendCut(char *out, size_t cap, const char *text, size_t length) {
     size_t have = strnlen(out, cap);
-    size_t room = have + 1 < cap ? cap - have - 1 : 0;
-    const char *end = text;
-    while (end < text + length) {
-        const char *next = NextChar(end);
-        if (next > text + length || (size_t)(next - text) > room) break;
-        end = next;
-    }
-    memcpy(out + have, text, (size_t)(end - text));
-    out[have + (size_t)(end - text)] = '\0';
-    return end == text + length;
+    return CopyCut(out + have, cap - have, text, length);
 }
 
 }  // namespace

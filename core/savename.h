@@ -9,7 +9,7 @@
 enum SaveNameDecision {
     kSaveNameEmpty,         // refused without a message
     kSaveNameWildcard,      // refused with the wildcard message
-    kSaveNameTooLong,       // refused: its directory would not fit WorkDir
+    kSaveNameTooLong,       // refused: its directory would not fit WorkDir (a name is never cut)
     kSaveNameAsTyped,       // accepted as it stands
     kSaveNameAddExtension,  // accepted once the default extension is appended
 };

@@ -2,18 +2,34 @@
 
 #include <string.h>
 
+int WideToCodePage(const wchar_t *wide, int count, char *out, int cap, char unconvertible, bool *exact) {
+    *exact = true;
+    if (count <= 0) return 0;
+    int size;
+    if (GetACP() == CP_UTF8) {
+        // A UTF-8 system code page holds every character; it takes neither
+        // the flag nor a stand-in character (the call would fail).
+        size = WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, wide, count, out, out ? cap : 0, nullptr, nullptr);
+    } else {
+        const char standIn[2] = {unconvertible, '\0'};
+        BOOL lossy = FALSE;
+        size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, count, out, out ? cap : 0, standIn, &lossy);
+        *exact = !lossy;
+    }
+    if (size <= 0) *exact = false;
+    return size > 0 ? size : 0;
+}
+
 // Replaces the file's text with count wide characters in the system code
 // page; a NUL follows them.
 static bool TakeWideText(FileText *file, const wchar_t *wide, int count) {
-    const char unconvertible[2] = {kUnconvertibleChar, '\0'};
-    int size = count ? WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, count, nullptr, 0, unconvertible,
-                                           nullptr)
-                     : 0;
+    bool exact;
+    int size = WideToCodePage(wide, count, nullptr, 0, kUnconvertibleChar, &exact);
     if (count && size <= 0) return false;
     HLOCAL block = LocalAlloc(LMEM_MOVEABLE, (SIZE_T)size + 1);
     if (!block) return false;
     char *text = (char *)LocalLock(block);
-    if (count) WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, count, text, size, unconvertible, nullptr);
+    WideToCodePage(wide, count, text, size, kUnconvertibleChar, &exact);
     text[size] = '\0';
     file->Take(block, text, (DWORD)size);
     return true;

@@ -2,6 +2,7 @@
 
 #include "../core/argtext.h"
 #include "../core/mbtext.h"
+#include "textcode.h"
 
 static MessageBoxHook g_messageBoxHook = nullptr;
 
@@ -63,12 +64,11 @@ bool ReadArgumentText(std::string *text) {
     // conversion names the file the user opened.
     const wchar_t *argument = ArgumentText(GetCommandLineW());
     int length = lstrlenW(argument);
-    BOOL lossy = FALSE;
-    int size =
-        length ? WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, argument, length, nullptr, 0, "?", &lossy) : 0;
-    text->assign((size_t)(size > 0 ? size : 0), '\0');
-    if (size > 0) WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, argument, length, &(*text)[0], size, "?", &lossy);
-    return !lossy;
+    bool exact;
+    int size = WideToCodePage(argument, length, nullptr, 0, '?', &exact);
+    text->assign((size_t)size, '\0');
+    if (size > 0) WideToCodePage(argument, length, &(*text)[0], size, '?', &exact);
+    return exact;
 }
 
 static const char *PlatformNextChar(const char *p) { return CharNextA(p); }

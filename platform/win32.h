@@ -44,7 +44,8 @@ void WriteSysColors(int count, const int *elements, const COLORREF *values);
 
 // The argument text of the command line (ArgumentText's rules), read from
 // the wide command line and brought into the system code page. False when
-// a character does not convert exactly: it stands as '?' then.
+// a character does not convert exactly (it stands as '?' then), or the text
+// cannot be converted at all (it is empty then).
 bool ReadArgumentText(std::string *text);
 
 // Installs CharNextA as the text helpers' character stepping.
