@@ -1,5 +1,6 @@
 #include "mainwnd.h"
 
+#include "../colors/syscolors.h"
 #include "../commands/about.h"
 #include "../commands/add.h"
 #include "../commands/delete.h"
@@ -12,6 +13,7 @@
 #include "../messages/msgbox.h"
 #include "../platform/listbox.h"
 #include "../platform/profile.h"
+#include "../state/applied.h"
 #include "../state/appstate.h"
 #include "panel.h"
 
@@ -34,13 +36,21 @@ static HWND CreatePanel(HWND mainWindow) {
     return panel;
 }
 
-// The system menu offers the color-set editor, below what the system puts
-// there.
+// The system menu offers the color-set editor and Undo Apply, below what
+// the system puts there.
 static void AddEditorToSystemMenu(HWND window) {
     HMENU menu = GetSystemMenu(window, FALSE);
-    char text[kRunEntryLimit];
-    LoadEditionString(IDS_SYSMENU_EDIT, text, sizeof text);
-    if (menu && AppendMenuA(menu, MF_SEPARATOR, 0, nullptr)) AppendMenuA(menu, MF_STRING, IDM_SYSMENU_EDIT, text);
+    char edit[kRunEntryLimit], undo[kRunEntryLimit];
+    LoadEditionString(IDS_SYSMENU_EDIT, edit, sizeof edit);
+    LoadEditionString(IDS_SYSMENU_UNDO, undo, sizeof undo);
+    if (menu && AppendMenuA(menu, MF_SEPARATOR, 0, nullptr) && AppendMenuA(menu, MF_STRING, IDM_SYSMENU_EDIT, edit))
+        AppendMenuA(menu, MF_STRING | MF_GRAYED, IDM_SYSMENU_UNDO, undo);
+}
+
+// Undo Apply is grey while no apply of this run is left to take back.
+static LRESULT OnInitMenuPopup(HWND window) {
+    EnableMenuItem(GetSystemMenu(window, FALSE), IDM_SYSMENU_UNDO, CanUndoApply() ? MF_ENABLED : MF_GRAYED);
+    return 0;
 }
 
 static LRESULT OnCreate(HWND window) {
@@ -122,11 +132,28 @@ static void DispatchCommand(HWND mainWindow, WPARAM wParam) {
     case IDM_EDIT:  // it rebuilds the list itself after a save
         EditColorSetCommand(args);
         break;
+    case IDM_UNDO_APPLY:
+        UndoLastApply();
+        break;
     default:
         break;
     }
     if (rebuild) RequestListRebuild();
     FocusSchemeList();
+}
+
+// The system menu's own items go to the system; the program's are commands.
+static LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+    switch (wParam & 0xFFF0) {
+    case IDM_SYSMENU_EDIT:
+        DispatchCommand(window, IDM_EDIT);
+        return 0;
+    case IDM_SYSMENU_UNDO:
+        DispatchCommand(window, IDM_UNDO_APPLY);
+        return 0;
+    default:
+        return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
+    }
 }
 
 LV_EXPORT LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -144,9 +171,9 @@ LV_EXPORT LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPA
         DispatchCommand(window, wParam);
         return 0;
     case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) != IDM_SYSMENU_EDIT) return DefWindowProcA(window, message, wParam, lParam);
-        DispatchCommand(window, IDM_EDIT);
-        return 0;
+        return OnSysCommand(window, wParam, lParam);
+    case WM_INITMENUPOPUP:
+        return OnInitMenuPopup(window);
     default:
         return DefWindowProcA(window, message, wParam, lParam);
     }

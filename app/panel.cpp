@@ -13,6 +13,7 @@
 #include "../core/theme_text.h"
 #include "../platform/listbox.h"
 #include "../platform/profile.h"
+#include "../state/applied.h"
 #include "../state/appstate.h"
 
 // Adds one file entry, "(" name ")" TAB title. A name the entry cannot hold
@@ -117,7 +118,8 @@ static INT_PTR OnPanelCommand(HWND panel, WPARAM wParam) {
 
 // The list's context menu (the right button on an entry, the Menu key,
 // Shift+F10): Open and Edit, acting on the entry under the pointer, or on
-// the selected one from the keyboard, as the main window's commands.
+// the selected one from the keyboard, and Undo Apply (grey while there is
+// nothing to take back), as the main window's commands.
 static INT_PTR OnContextMenu(HWND panel, HWND control, LPARAM lParam) {
     HWND list = GetDlgItem(panel, IDC_SCHEME_LIST);
     if (control != list || g_building) return FALSE;
@@ -136,6 +138,7 @@ static INT_PTR OnContextMenu(HWND panel, HWND control, LPARAM lParam) {
     }
     HMENU menu = LoadMenuA(ResourceModule(), RunningEdition().listMenu);
     if (!menu) return TRUE;
+    EnableMenuItem(menu, IDM_UNDO_APPLY, CanUndoApply() ? MF_ENABLED : MF_GRAYED);
     int command = (int)TrackPopupMenu(GetSubMenu(menu, 0), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, panel,
                                       nullptr);
     DestroyMenu(menu);

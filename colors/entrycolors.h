@@ -11,19 +11,30 @@
 #include "../core/colorset.h"
 
 struct EntryColors {
-    bool inPlace;           // a current-form color-set file: saved into itself
+    bool inPlace;           // a current-form color-set file, patched whole: saved into itself
+    bool isFile;            // a file entry (else a control-panel scheme)
     char name[kLineCap];    // the file's or the scheme's name
     char path[kFullPathCap];  // a file entry's file
-    std::string text;       // the file's text as read, in the system code page
+    std::string text;       // the file's bytes as read (every one of them)
     ColorSet colors;        // as the entry holds them
 };
 
 // Reads an entry of the list, showing the readers' messages. False when it
 // holds no colors to edit.
 bool ReadEntryColors(const char *entry, EntryColors *out);
+// The entry becomes the file at path, as it is on disk now, holding colors.
+// False, the entry unchanged, when it cannot be read.
+bool TakeSavedFile(EntryColors *entry, const char *path, const ColorSet &colors);
+
+// What Save came to.
+enum EntrySave {
+    kEntrySaved,
+    kEntryNotSaved,      // the user said No, or the write failed (after its message)
+    kEntryNeedsSaveAs,   // the file on disk cannot be patched whole: it is left as it is
+};
 // Writes the edited colors into the color-set file the entry was read from,
 // each line of an element that changed rewritten (or added) and every other
 // byte kept, through a temporary file and one rename. A file changed on
-// disk meanwhile is overwritten only after a question (owned by owner).
-// False after the cannot-save message, or when the user said No.
-bool SaveEntryColors(HWND owner, EntryColors *entry, const ColorSet &edited);
+// disk meanwhile, or removed, is written only after a question (owned by
+// owner).
+EntrySave SaveEntryColors(HWND owner, EntryColors *entry, const ColorSet &edited);

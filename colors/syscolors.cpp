@@ -4,6 +4,7 @@
 
 #include "../platform/profile.h"
 #include "../platform/win32.h"
+#include "../state/applied.h"
 #include "../state/appstate.h"
 
 void CaptureColors(ColorSet *set) {
@@ -16,7 +17,7 @@ ColorSet DesktopColorSet() {
     return set;
 }
 
-void ApplyColors(const ColorSet &set) {
+void PutColorsBack(const ColorSet &set) {
     COLORREF values[kElementCount];
     HDC dc = GetDC(g_app.MainWindow);
     for (int i = 0; i < kElementCount; i++) {
@@ -26,6 +27,18 @@ void ApplyColors(const ColorSet &set) {
     }
     if (dc) ReleaseDC(g_app.MainWindow, dc);
     WriteSysColors(kElementCount, ElementList, values);
+}
+
+void ApplyColors(const ColorSet &set) {
+    RecordApply(DesktopColorSet());
+    PutColorsBack(set);
+}
+
+bool UndoLastApply() {
+    ColorSet before;
+    if (!TakeLastApply(&before)) return false;
+    PutColorsBack(before);
+    return true;
 }
 
 ProfileWrite WriteColorsToWinIni(const ColorSet &set) {

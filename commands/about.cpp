@@ -3,20 +3,24 @@
 #include "../colors/syscolors.h"
 #include "../core/resource.h"
 #include "../messages/msgbox.h"
+#include "../state/applied.h"
 #include "../state/appstate.h"
 #include "logo.h"
 
 // The greeting: the program puts on its own colors and lets the user keep
-// or refuse them, then shows the primary edition's About text.
+// or refuse them (refused, they are taken back, with nothing left for Undo
+// Apply), then shows the primary edition's About text.
 static void GreetingSequence() {
     ShowStrings(nullptr, IDS_GREETING, kOneString, MB_OK | MB_SYSTEMMODAL);
     ColorSet previous;
     CaptureColors(&previous);
+    size_t appliesBefore = AppliesRecorded();
     ApplyColors(GreetingColors);
     if (ColorsMatch(GreetingColors, previous)) {
         ShowStrings(nullptr, IDS_ALREADY_1, kWholeRun, MB_OK);
     } else if (ShowStrings(nullptr, IDS_TAKEOVER_1, kWholeRun, MB_YESNO) == IDNO) {
-        ApplyColors(previous);
+        PutColorsBack(previous);
+        ForgetAppliesAfter(appliesBefore);
         ShowStrings(nullptr, IDS_PARDON_1, kWholeRun, MB_OK);
     }
     ShowStrings(nullptr, RunningEdition().aboutRun, kWholeRun, MB_OK);

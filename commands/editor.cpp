@@ -7,16 +7,20 @@
 
 #include <string>
 
+#include "../colors/colfile.h"
 #include "../colors/entrycolors.h"
 #include "../colors/syscolors.h"
 #include "../core/colfile_text.h"
 #include "../core/contrast.h"
 #include "../core/mbtext.h"
 #include "../core/resource.h"
+#include "../core/savename.h"
 #include "../messages/msgbox.h"
-#include "../platform/files.h"
+#include "../platform/listbox.h"
+#include "../state/applied.h"
 #include "../state/appstate.h"
 #include "saveas.h"
+#include "savestate.h"
 #include "scene.h"
 
 namespace {
@@ -25,20 +29,30 @@ struct Editor {
     CommandArgs args;
     EntryColors entry;  // as read, or as saved last
     ColorSet edited;
-    ColorSet desktop;  // the desktop's colors as the editor opened: kept elements show them, Cancel restores them
+    ColorSet desktop;      // the desktop's colors as the editor opened: kept elements show them, Cancel restores them
+    ColorSet lastApplied;  // what Apply put on the desktop last
     bool applied;
+    bool saved;            // nothing edited since the last save: the caption says so
+    size_t appliesBefore;  // the applies of the run before the editor's own, which Cancel forgets
+    char caption[kRunEntryLimit];  // the dialog's own caption
     HBRUSH swatch;
 };
 
-Editor *g_editor = nullptr;  // the one editor open (it is modal)
 COLORREF g_customColors[16] = {};  // the chooser's custom colors, kept for the run
+
+Editor *EditorOf(HWND dialog) { return (Editor *)GetWindowLongPtrA(dialog, DWLP_USER); }
+
+bool SameColors(const ColorSet &a, const ColorSet &b) { return memcmp(a.value, b.value, sizeof a.value) == 0; }
+
+// Something differs from the entry as read or saved last.
+bool IsModified(const Editor &editor) { return !SameColors(editor.edited, editor.entry.colors); }
 
 // The colors the editor shows: each element's own, or the desktop's when it
 // is kept.
-ColorSet ShownColors() {
-    ColorSet shown = g_editor->edited;
+ColorSet ShownColors(const Editor &editor) {
+    ColorSet shown = editor.edited;
     for (int i = 0; i < kElementCount; i++)
-        if (shown.value[i] == kKeepColor) shown.value[i] = g_editor->desktop.value[i];
+        if (shown.value[i] == kKeepColor) shown.value[i] = editor.desktop.value[i];
     return shown;
 }
 
@@ -47,15 +61,15 @@ int ChosenInList(HWND dialog) {
     return chosen >= 0 && chosen < kElementCount ? chosen : 0;
 }
 
-void ShowChosenElement(HWND dialog, int chosen, const ColorSet &shown) {
+void ShowChosenElement(HWND dialog, Editor *editor, int chosen, const ColorSet &shown) {
     uint32_t color = (uint32_t)shown.value[chosen];
     char value[48], kept[kRunEntryLimit] = "";
     snprintf(value, sizeof value, "R %u  G %u  B %u", color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-    if (g_editor->edited.value[chosen] == kKeepColor) LoadEditionString(IDS_EDIT_KEPT, kept, sizeof kept);
+    if (editor->edited.value[chosen] == kKeepColor) LoadEditionString(IDS_EDIT_KEPT, kept, sizeof kept);
     SetDlgItemTextA(dialog, IDC_EDIT_VALUE, value);
     SetDlgItemTextA(dialog, IDC_EDIT_KEPT, kept);
-    if (g_editor->swatch) DeleteObject(g_editor->swatch);
-    g_editor->swatch = CreateSolidBrush((COLORREF)color);
+    if (editor->swatch) DeleteObject(editor->swatch);
+    editor->swatch = CreateSolidBrush((COLORREF)color);
     InvalidateRect(GetDlgItem(dialog, IDC_EDIT_SWATCH), nullptr, TRUE);
 }
 
@@ -79,83 +93,181 @@ void ShowContrast(HWND dialog, const ColorSet &shown) {
     SetDlgItemTextA(dialog, IDC_EDIT_CONTRAST, lines.c_str());
 }
 
-// The scene, the list and the element's value, all in step.
+// The caption names what is edited, marked "*" while it differs from the
+// file, or as saved after a save; Save is offered only while something
+// differs.
+void ShowSaveState(HWND dialog, const Editor &editor) {
+    bool modified = IsModified(editor);
+    char caption[kMessageCap], saved[kRunEntryLimit] = "";
+    if (!modified && editor.saved) LoadEditionString(IDS_EDIT_SAVED, saved, sizeof saved);
+    const char *mark = modified ? " *" : saved[0] ? " " : "";
+    snprintf(caption, sizeof caption, "%s: %s%s%s", editor.caption, editor.entry.name, mark, saved);
+    SetWindowTextA(dialog, caption);
+    HWND save = GetDlgItem(dialog, IDC_EDIT_SAVE);
+    if (!modified && GetFocus() == save) SetFocus(GetDlgItem(dialog, IDC_EDIT_SCENE));
+    EnableWindow(save, modified);
+}
+
+// The scene, the list, the element's value and the save state, all in step.
 void ShowEdited(HWND dialog, int chosen) {
-    const ColorSet shown = ShownColors();
+    Editor *editor = EditorOf(dialog);
+    const ColorSet shown = ShownColors(*editor);
     SendDlgItemMessageA(dialog, IDC_EDIT_ELEMENTS, LB_SETCURSEL, chosen, 0);
     ShowScene(GetDlgItem(dialog, IDC_EDIT_SCENE), shown, chosen);
-    ShowChosenElement(dialog, chosen, shown);
+    ShowChosenElement(dialog, editor, chosen, shown);
     ShowContrast(dialog, shown);
+    ShowSaveState(dialog, *editor);
 }
 
-// The caption names what is edited.
-void ShowCaption(HWND dialog) {
-    char caption[kMessageCap];
-    GetWindowTextA(dialog, caption, sizeof caption);
-    char *colon = strstr(caption, ": ");  // the name shown before
-    if (colon) *colon = '\0';
-    if (AppendText(caption, sizeof caption, ": ") && AppendText(caption, sizeof caption, g_editor->entry.name))
-        SetWindowTextA(dialog, caption);
-}
-
-INT_PTR OnEditorInit(HWND dialog, Editor *editor) {
-    g_editor = editor;
-    ShowCaption(dialog);
+// The elements by name; the list scrolls sideways to the longest.
+void FillElementList(HWND dialog) {
+    HWND list = GetDlgItem(dialog, IDC_EDIT_ELEMENTS);
+    HDC dc = GetDC(list);
+    HGDIOBJ oldFont = SelectObject(dc, (HFONT)SendMessageA(list, WM_GETFONT, 0, 0));
+    int widest = 0;
     for (int i = 0; i < kElementCount; i++) {
         char name[kRunEntryLimit];
         LoadEditionString(IDS_ELEMENT_FIRST + i, name, sizeof name);
-        SendDlgItemMessageA(dialog, IDC_EDIT_ELEMENTS, LB_ADDSTRING, 0, (LPARAM)name);
+        SendMessageA(list, LB_ADDSTRING, 0, (LPARAM)name);
+        SIZE size = {};
+        if (GetTextExtentPoint32A(dc, name, (int)strlen(name), &size) && size.cx > widest) widest = size.cx;
     }
+    SelectObject(dc, oldFont);
+    ReleaseDC(list, dc);
+    SendMessageA(list, LB_SETHORIZONTALEXTENT, (WPARAM)(widest + 4), 0);
+}
+
+INT_PTR OnEditorInit(HWND dialog, Editor *editor) {
+    SetWindowLongPtrA(dialog, DWLP_USER, (LONG_PTR)editor);
+    GetWindowTextA(dialog, editor->caption, sizeof editor->caption);
+    FillElementList(dialog);
     ShowEdited(dialog, 0);
     SetFocus(GetDlgItem(dialog, IDC_EDIT_SCENE));
     return FALSE;  // the focus is set
 }
 
 void OnChooseColor(HWND dialog) {
+    Editor *editor = EditorOf(dialog);
     int chosen = ChosenInList(dialog);
     CHOOSECOLORA chooser = {};
     chooser.lStructSize = sizeof chooser;
     chooser.hwndOwner = dialog;
-    chooser.rgbResult = (COLORREF)ShownColors().value[chosen];
+    chooser.rgbResult = (COLORREF)ShownColors(*editor).value[chosen];
     chooser.lpCustColors = g_customColors;
     chooser.Flags = CC_RGBINIT | CC_FULLOPEN;
     if (!ChooseColorA(&chooser)) return;
-    g_editor->edited.value[chosen] = (int32_t)chooser.rgbResult;  // as the chooser gives it
+    editor->edited.value[chosen] = (int32_t)chooser.rgbResult;  // as the chooser gives it
+    editor->saved = false;
     ShowEdited(dialog, chosen);
 }
 
-// From now on the editor edits the file it has just saved, when that is a
-// color-set file it can save into.
-void EditTheSavedFile(HWND dialog, const char *path) {
-    FileText file;
-    EntryColors &entry = g_editor->entry;
-    if (LoadWholeFile(path, &file) != kFileRead || DetectColorSetForm(file.text) != kFormCurrent ||
-        !CopyText(entry.path, sizeof entry.path, path))
-        return;
-    CopyTextCut(entry.name, sizeof entry.name, FileNamePart(path));
-    entry.text = file.text;
-    entry.colors = g_editor->edited;
-    entry.inPlace = true;
-    ShowCaption(dialog);
+void ApplyEdited(Editor *editor) {
+    ApplyColors(editor->edited);
+    editor->applied = true;
+    editor->lastApplied = editor->edited;
+}
+
+// The list rebuilt after a save, the entry edited (now the file saved last,
+// when that is listed) still selected, so that Return applies what was
+// edited.
+void RebuildKeepingSelection(const Editor &editor) {
+    RebuildList(editor.args);
+    if (!editor.args.list) return;
+    char programDir[kFullPathCap], fileEntry[kLineCap];
+    const EntryColors &entry = editor.entry;
+    size_t dirLength = DirPartLength(entry.path);
+    bool listed = entry.isFile && GetProgramDir(programDir, sizeof programDir) && strlen(programDir) == dirLength &&
+                  CompareNoCaseAscii(programDir, std::string(entry.path, dirLength).c_str()) == 0;
+    bool found = listed && snprintf(fileEntry, sizeof fileEntry, "(%s)\t", entry.name) < (int)sizeof fileEntry &&
+                 SelectListEntry(editor.args.list, fileEntry, true);
+    if (!found && editor.args.entry) SelectListEntry(editor.args.list, editor.args.entry, false);
+}
+
+// What Save As proposes from the editor: the entry's own file name beside
+// the program, and its titles (a current-form file's own three, otherwise
+// the title the list shows in every field).
+void ProposeEntry(const Editor &editor) {
+    char name[kLineCap], full[kFullPathCap];
+    const EntryColors &entry = editor.entry;
+    if (EntrySaveName(entry.name, entry.isFile, name, sizeof name) && GetProgramDir(full, sizeof full) &&
+        AppendText(full, sizeof full, name))
+        ProposeSaveName(name, full);
+    else
+        g_saveState.fileName.Clear();
+    const char *shown = editor.args.entry ? strchr(editor.args.entry, '\t') : nullptr;
+    const struct {
+        const char *section;
+        SavedText *title;
+    } titles[] = {{kSectionPrimary, &g_saveState.titlePrimary},
+                  {kSectionSibling, &g_saveState.titleSibling},
+                  {kSectionEnglish, &g_saveState.titleEnglish}};
+    bool current = entry.isFile && DetectColorSetForm(entry.text.c_str()) == kFormCurrent;
+    for (const auto &t : titles) {
+        char title[kLineCap];
+        if (current && SectionTitle(entry.text.c_str(), t.section, title, sizeof title))
+            t.title->Set(title);
+        else if (current || !shown)
+            t.title->Clear();
+        else
+            t.title->Set(shown + 1);
+    }
 }
 
 void OnSaveAs(HWND dialog) {
+    Editor *editor = EditorOf(dialog);
+    SaveStateRecord before = g_saveState;
+    ProposeEntry(*editor);
     char saved[kFullPathCap];
-    if (!SaveColorsAs(dialog, &g_editor->edited, saved, sizeof saved)) return;
-    RebuildList(g_editor->args);
-    EditTheSavedFile(dialog, saved);
+    switch (SaveColorsAs(dialog, &editor->edited, saved, sizeof saved)) {
+    case kSaveAsCancelled:  // the main window's Save As proposes what it did before
+        g_saveState = before;
+        return;
+    case kSaveAsFailed:
+        return;
+    case kSaveAsSaved:
+        break;
+    }
+    // From now on the editor edits the file just saved.
+    if (TakeSavedFile(&editor->entry, saved, editor->edited)) editor->saved = true;
+    RebuildKeepingSelection(*editor);
+    ShowEdited(dialog, ChosenInList(dialog));
 }
 
-// A color-set file is saved into itself; a legacy file, a theme or a
-// control-panel scheme never is: Save As writes a new file.
+// A color-set file is saved into itself; a legacy file, a theme, a
+// control-panel scheme, or a file that cannot be patched whole never is:
+// Save As writes a new file, and the old one stays as it is.
 void OnSave(HWND dialog) {
-    if (!g_editor->entry.inPlace) return OnSaveAs(dialog);
-    if (SaveEntryColors(dialog, &g_editor->entry, g_editor->edited)) RebuildList(g_editor->args);
+    Editor *editor = EditorOf(dialog);
+    if (!editor->entry.inPlace) return OnSaveAs(dialog);
+    if (!IsModified(*editor)) return;  // an unchanged file is never rewritten
+    switch (SaveEntryColors(dialog, &editor->entry, editor->edited)) {
+    case kEntryNeedsSaveAs:
+        editor->entry.inPlace = false;
+        return OnSaveAs(dialog);
+    case kEntryNotSaved:
+        return;
+    case kEntrySaved:
+        break;
+    }
+    editor->saved = true;
+    RebuildKeepingSelection(*editor);
+    ShowEdited(dialog, ChosenInList(dialog));
 }
 
-// Closing takes an Apply back: the desktop gets the nineteen colors it had.
-void OnClose(HWND dialog) {
-    if (g_editor->applied) ApplyColors(g_editor->desktop);
+// OK keeps the edited colors on the desktop: applied now, unless Apply has
+// put them there already.
+void OnOk(HWND dialog) {
+    Editor *editor = EditorOf(dialog);
+    if (!editor->applied || !SameColors(editor->lastApplied, editor->edited)) ApplyEdited(editor);
+    EndDialog(dialog, IDOK);
+}
+
+// Cancel (Escape, the close box) takes every Apply back: the desktop gets
+// the colors it had when the editor opened, and Undo Apply forgets them.
+void OnCancel(HWND dialog) {
+    Editor *editor = EditorOf(dialog);
+    if (editor->applied) PutColorsBack(editor->desktop);
+    ForgetAppliesAfter(editor->appliesBefore);
     EndDialog(dialog, IDCANCEL);
 }
 
@@ -171,8 +283,7 @@ INT_PTR OnEditorCommand(HWND dialog, int controlId, int notification) {
         OnChooseColor(dialog);
         return TRUE;
     case IDC_EDIT_APPLY:
-        ApplyColors(g_editor->edited);
-        g_editor->applied = true;
+        ApplyEdited(EditorOf(dialog));
         return TRUE;
     case IDC_EDIT_SAVE:
         OnSave(dialog);
@@ -180,8 +291,11 @@ INT_PTR OnEditorCommand(HWND dialog, int controlId, int notification) {
     case IDC_EDIT_SAVEAS:
         OnSaveAs(dialog);
         return TRUE;
+    case IDOK:
+        OnOk(dialog);
+        return TRUE;
     case IDCANCEL:
-        OnClose(dialog);
+        OnCancel(dialog);
         return TRUE;
     default:
         return FALSE;
@@ -189,8 +303,9 @@ INT_PTR OnEditorCommand(HWND dialog, int controlId, int notification) {
 }
 
 // The swatch shows the chosen element's color.
-INT_PTR OnStaticColor(HWND control) {
-    return GetDlgCtrlID(control) == IDC_EDIT_SWATCH ? (INT_PTR)g_editor->swatch : FALSE;
+INT_PTR OnStaticColor(HWND dialog, HWND control) {
+    Editor *editor = EditorOf(dialog);
+    return editor && GetDlgCtrlID(control) == IDC_EDIT_SWATCH ? (INT_PTR)editor->swatch : FALSE;
 }
 
 INT_PTR CALLBACK EditorDlg(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -200,7 +315,7 @@ INT_PTR CALLBACK EditorDlg(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
     case WM_COMMAND:
         return OnEditorCommand(dialog, LOWORD(wParam), HIWORD(wParam));
     case WM_CTLCOLORSTATIC:
-        return OnStaticColor((HWND)lParam);
+        return OnStaticColor(dialog, (HWND)lParam);
     default:
         return FALSE;
     }
@@ -215,7 +330,7 @@ void EditColorSetCommand(const CommandArgs &args) {
     if (!ReadEntryColors(args.entry, &editor.entry)) return;
     editor.edited = editor.entry.colors;
     CaptureColors(&editor.desktop);
+    editor.appliesBefore = AppliesRecorded();
     DialogBoxParamA(ResourceModule(), RunningEdition().editorTemplate, args.owner, EditorDlg, (LPARAM)&editor);
     if (editor.swatch) DeleteObject(editor.swatch);
-    g_editor = nullptr;
 }

@@ -34,6 +34,9 @@ bool ImportFile(const char *destination, const char *source) {
     switch (step) {
     case kImportDone:
         return true;
+    case kImportTargetReadOnly:
+        ShowMessage(nullptr, kMsgSaveFailed, destination, MB_OK | MB_ICONHAND);
+        return false;
     case kImportNoTemp:
     case kImportCopyFailed:
         ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);

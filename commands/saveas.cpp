@@ -180,16 +180,22 @@ static void ProposeTheSavedFile(const char *savedPath) {
     if (!same) g_saveState.fileName.Set(savedPath);
 }
 
-bool SaveColorsAs(HWND owner, const ColorSet *colors, char *savedPath, size_t cap) {
-    if (DialogBoxParamA(ResourceModule(), RunningEdition().saveAsTemplate, owner, SaveAsDlg, 0) != IDOK) return false;
+void ProposeSaveName(const char *name, const char *fullPath) {
+    g_saveState.fileName.Set(name);
+    ProposeTheSavedFile(fullPath);
+}
+
+SaveAsOutcome SaveColorsAs(HWND owner, const ColorSet *colors, char *savedPath, size_t cap) {
+    if (cap) savedPath[0] = '\0';
+    if (DialogBoxParamA(ResourceModule(), RunningEdition().saveAsTemplate, owner, SaveAsDlg, 0) != IDOK)
+        return kSaveAsCancelled;
     // Where the name lands: against the current directory, as the save
     // resolves it.
     char full[MAX_PATH];
     bool placed = GetFullPath(g_saveState.fileName.text, full, sizeof full);
     bool written = SaveColors(colors ? *colors : DesktopColorSet());
     if (placed) ProposeTheSavedFile(full);
-    if (cap) savedPath[0] = '\0';
-    return written && placed && CopyText(savedPath, cap, full);
+    return written && placed && CopyText(savedPath, cap, full) ? kSaveAsSaved : kSaveAsFailed;
 }
 
 void SaveAsCommand(const CommandArgs &args) { SaveColorsAs(args.owner, nullptr, nullptr, 0); }

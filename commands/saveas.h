@@ -16,8 +16,13 @@ void FirstRunSave(HWND owner);
 // nothing was written (the writer has told why).
 bool SaveColors(const ColorSet &colors);
 // Save As for the colors given, the colors on screen when none are: the
-// dialog, then the file. True, with the saved file's full path, when the
-// file was written (the writer tells a failure itself).
-bool SaveColorsAs(HWND owner, const ColorSet *colors, char *savedPath, size_t cap);
+// dialog, then the file. Saved gives the saved file's full path (the writer
+// tells a failure itself).
+enum SaveAsOutcome { kSaveAsCancelled, kSaveAsFailed, kSaveAsSaved };
+SaveAsOutcome SaveColorsAs(HWND owner, const ColorSet *colors, char *savedPath, size_t cap);
+// What the next Save As proposes: name, which is to save the file at
+// fullPath; when name taken from WorkDir would name another file, the full
+// path itself.
+void ProposeSaveName(const char *name, const char *fullPath);
 
 LV_EXPORT INT_PTR CALLBACK SaveAsDlg(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

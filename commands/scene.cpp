@@ -76,11 +76,24 @@ LRESULT OnSceneClick(HWND scene, LPARAM lParam) {
     return 0;
 }
 
-// The arrow keys step through the elements in their order, round.
+// The arrow keys step through the elements in their order, round; Home and
+// End go to the first and the last.
 LRESULT OnSceneKey(HWND scene, WPARAM key) {
-    int step = key == VK_LEFT || key == VK_UP ? kElementCount - 1 : key == VK_RIGHT || key == VK_DOWN ? 1 : 0;
-    if (step) Choose(scene, (StateOf(scene)->chosen + step) % kElementCount);
-    return 0;
+    int chosen = StateOf(scene)->chosen;
+    switch (key) {
+    case VK_LEFT:
+    case VK_UP:
+        return Choose(scene, (chosen + kElementCount - 1) % kElementCount), 0;
+    case VK_RIGHT:
+    case VK_DOWN:
+        return Choose(scene, (chosen + 1) % kElementCount), 0;
+    case VK_HOME:
+        return Choose(scene, 0), 0;
+    case VK_END:
+        return Choose(scene, kElementCount - 1), 0;
+    default:
+        return 0;
+    }
 }
 
 LRESULT OnSceneCreate(HWND scene) {

@@ -129,6 +129,12 @@ const char *FindSection(const char *text, const char *header) {
     return nullptr;
 }
 
+bool SectionTitle(const char *text, const char *section, char *title, size_t cap) {
+    if (cap) title[0] = '\0';
+    const char *line = DetectColorSetForm(text) == kFormCurrent ? FindSection(text, section) : nullptr;
+    return line && (CopyToLineEnd(line, title, cap), true);
+}
+
 bool TitleFromText(const char *text, Edition edition, char *title, size_t cap) {
     if (cap) title[0] = '\0';
     switch (DetectColorSetForm(text)) {

@@ -32,6 +32,10 @@ const char *FindSection(const char *text, const char *header);
 // a legacy file without a second line, whose title the edition reads.
 bool TitleFromText(const char *text, Edition edition, char *title, size_t cap);
 
+// The title under one title section of a current-form text (cut to cap);
+// false, title empty, when the text has no such section.
+bool SectionTitle(const char *text, const char *section, char *title, size_t cap);
+
 enum ColorsFromTextResult { kColorsRead, kColorsNotColorSet, kColorsNoList };
 // Fills set from current, then from every color line. badLines counts the
 // lines that name no element (each is reported to the user).

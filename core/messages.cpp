@@ -41,6 +41,8 @@ const Message kMessages[kMessageCount] = {
     {"Wall Paper File %s can't be set as Wall Paper", "壁紙ファイル %s を壁紙にできません。", kCaptionTitle},
     {"%s has been changed since the editor read it. Write over it?",
      "%sはエディタで読み込んだ後に変更されています。上書きしますか？", kCaptionTitle},
+    {"%s has been deleted or moved since the editor read it. Save it there again?",
+     "%sはエディタで読み込んだ後に削除または移動されています。もう一度保管しますか？", kCaptionTitle},
     {"NO FILE NAME!!!", nullptr, kCaptionDefault},
     {"Can't delete the file", nullptr, kCaptionTitle},
     {"Internal Error, Can't find COLORS section in file", nullptr, kCaptionTitle},

@@ -32,6 +32,7 @@ enum MessageId {
     kMsgWallpaperMissing,  // the same text as strings 48 and 49
     kMsgWallpaperRefused,  // not a picture the desktop can show
     kMsgChangedOnDisk,     // the file the editor saves has changed meanwhile
+    kMsgGoneFromDisk,      // the file the editor saves has been removed meanwhile
     // The same English text in every edition.
     kMsgNoFileName,
     kMsgCantDelete,

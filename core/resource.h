@@ -114,11 +114,13 @@
 #define LVRES_LISTMENU_ENGLISH      LISTMENUENGLISH
 #define LVRES_LISTMENU_JAPANESE     LISTMENUJAPANESE
 
-/* The list's context menu: Open (IDM_OPEN) and Edit. */
+/* The list's context menu: Open (IDM_OPEN), Edit and Undo Apply. */
 #define IDM_EDIT                  419
-/* The main window's system menu: Edit Color Set (a multiple of 16, as the
- * system menu's commands are). */
+#define IDM_UNDO_APPLY            409
+/* The main window's system menu: Edit Color Set and Undo Apply (multiples
+ * of 16, as the system menu's commands are). */
 #define IDM_SYSMENU_EDIT          0x01C0
+#define IDM_SYSMENU_UNDO          0x01D0
 
 #define IDC_EDIT_SCENE            430
 #define IDC_EDIT_ELEMENTS         431
@@ -139,5 +141,7 @@
 #define IDS_SYSMENU_EDIT          1049
 #define IDS_EDIT_KEPT             1050
 #define IDS_EDIT_HARD_TO_READ     1051
+#define IDS_SYSMENU_UNDO          1052
+#define IDS_EDIT_SAVED            1053  /* the caption's mark after a save */
 
 #endif /* LUMIVANE_RESOURCE_H */

@@ -3,6 +3,7 @@
 #include <string.h>
 
 #include "mbtext.h"
+#include "theme_text.h"
 
 SaveNameDecision DecideSaveName(const char *name, size_t workDirCap) {
     if (name[0] == '\0') return kSaveNameEmpty;
@@ -51,4 +52,24 @@ bool ImportDestination(const char *programDir, const char *source, char *out, si
     if (CopyText(out, cap, programDir) && AppendText(out, cap, FileNamePart(source))) return true;
     if (cap) out[0] = '\0';
     return false;
+}
+
+// Characters a file name may not hold (the first byte of each character
+// is looked at: no Shift-JIS lead byte is one of them).
+static bool HoldsForbiddenChar(const char *name) {
+    for (const char *p = name; *p; p = NextChar(p))
+        if ((unsigned char)*p < 0x20 || strchr("\\/:*?\"<>|", *p)) return true;
+    return false;
+}
+
+bool EntrySaveName(const char *name, bool isFile, char *out, size_t cap) {
+    bool made;
+    if (isFile && HasThemeExtension(name))
+        made = CopyText(out, cap, name);
+    else if (isFile)
+        made = FileBaseName(name, out, cap) && AppendText(out, cap, ".col");
+    else
+        made = name[0] && !HoldsForbiddenChar(name) && CopyText(out, cap, name) && AppendText(out, cap, ".col");
+    if (!made && cap) out[0] = '\0';
+    return made;
 }

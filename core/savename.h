@@ -46,3 +46,10 @@ bool DirectoryPattern(const char *item, const char *filter, char *out, size_t ca
 // Where an imported file goes: the program's directory followed by the
 // source's file name. False, with out empty, when it does not fit.
 bool ImportDestination(const char *programDir, const char *source, char *out, size_t cap);
+
+// The name Save As proposes for an entry of the list: a theme's own name,
+// any other file's base name with ".col" (a legacy file, one of another
+// extension), a control-panel scheme's name with ".col". False, out empty,
+// when a scheme's name holds a character no file name may (\ / : * ? " < >
+// | or a control character), or the name does not fit.
+bool EntrySaveName(const char *name, bool isFile, char *out, size_t cap);

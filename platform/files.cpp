@@ -10,7 +10,7 @@ void FileText::Take(HLOCAL newBlock, char *newText, DWORD newSize) {
         LocalUnlock(block);
         LocalFree(block);
     }
-    block = newBlock, text = newText, size = newSize;
+    block = newBlock, text = newText, size = newSize, converted = false;
 }
 
 FileReadResult LoadWholeFile(const char *path, FileText *out) {
@@ -59,9 +59,18 @@ static bool MakeTempBeside(const char *target, char *tempName, size_t tempCap) {
     return true;
 }
 
+// True when nothing is at path, or a file that may be written over: the
+// rename would replace a read-only file under some systems, never under
+// others.
+static bool MayReplace(const char *path) {
+    DWORD attributes = GetFileAttributesA(path);
+    return attributes == INVALID_FILE_ATTRIBUTES ||
+           !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
+}
+
 bool WriteFileReplacing(const char *path, const void *data, size_t size) {
     char temp[MAX_PATH];
-    if (!MakeTempBeside(path, temp, sizeof temp)) return false;
+    if (!MayReplace(path) || !MakeTempBeside(path, temp, sizeof temp)) return false;
     HANDLE file = CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     bool ok = file != INVALID_HANDLE_VALUE;
     if (ok) {
@@ -77,6 +86,7 @@ bool WriteFileReplacing(const char *path, const void *data, size_t size) {
 
 ImportStep CopyFileReplacing(const char *source, const char *destination, char *tempName, size_t tempCap) {
     if (tempCap) tempName[0] = '\0';
+    if (!MayReplace(destination)) return kImportTargetReadOnly;
     char temp[MAX_PATH];
     if (!MakeTempBeside(destination, temp, sizeof temp)) return kImportNoTemp;
     CopyTextCut(tempName, tempCap, temp);

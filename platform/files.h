@@ -11,22 +11,23 @@ struct FileText {
     HLOCAL block = nullptr;
     char *text = nullptr;
     DWORD size = 0;
+    bool converted = false;  // the bytes on disk were in another encoding
     FileText() = default;
     ~FileText() { Take(nullptr, nullptr, 0); }
     FileText(const FileText &) = delete;
     FileText &operator=(const FileText &) = delete;
-    // Frees the block held and holds this one (locked) instead.
+    // Frees the block held and holds this one (locked, as read) instead.
     void Take(HLOCAL newBlock, char *newText, DWORD newSize);
 };
 FileReadResult LoadWholeFile(const char *path, FileText *out);
 
 // Writes data to a temporary file beside path, flushes it and renames it over
 // path in one step. On any failure path is as it was and the temporary file
-// is gone.
+// is gone. A read-only file (or a directory) at path is never replaced.
 bool WriteFileReplacing(const char *path, const void *data, size_t size);
 // Copies source over destination the same way: through a temporary file in
 // the destination's directory, then one rename. The result tells what failed.
-enum ImportStep { kImportDone, kImportNoTemp, kImportCopyFailed, kImportRenameFailed };
+enum ImportStep { kImportDone, kImportTargetReadOnly, kImportNoTemp, kImportCopyFailed, kImportRenameFailed };
 ImportStep CopyFileReplacing(const char *source, const char *destination, char *tempName, size_t tempCap);
 
 // True when the file exists at that name, as the file operations will open

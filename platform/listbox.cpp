@@ -18,3 +18,8 @@ bool GetSelectedListEntry(HWND list, char *out, size_t cap) {
     int index = (int)SendMessageA(list, LB_GETCURSEL, 0, 0);
     return index != LB_ERR && GetListEntry(list, index, out, cap);
 }
+
+bool SelectListEntry(HWND list, const char *text, bool prefix) {
+    LRESULT index = SendMessageA(list, prefix ? LB_FINDSTRING : LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)text);
+    return index != LB_ERR && SendMessageA(list, LB_SETCURSEL, (WPARAM)index, 0) != LB_ERR;
+}

@@ -32,6 +32,7 @@ static bool TakeWideText(FileText *file, const wchar_t *wide, int count) {
     WideToCodePage(wide, count, text, size, kUnconvertibleChar, &exact);
     text[size] = '\0';
     file->Take(block, text, (DWORD)size);
+    file->converted = true;
     return true;
 }
 

@@ -32,6 +32,26 @@ static void ClickOnElement(HWND scene, int element) {
     PostMessageA(scene, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
 }
 
+// A color for the chosen element, given through the system's chooser.
+static void PickColor(const App &app, HWND editor) {
+    PostCommand(editor, IDC_EDIT_COLOR);
+    HWND chooser = DialogWith(app, 706);  // its Red, Green and Blue fields: 706 to 708
+    for (int field : {706, 707, 708}) SetTextOf(GetDlgItem(chooser, field), std::to_string(10 * (field - 705)));
+    PostCommand(chooser, IDOK);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(chooser); }));
+}
+
+static HWND OpenEditor(const App &app, const std::string &entry) {
+    Select(app.list, entry);
+    PostMessageA(app.main, WM_SYSCOMMAND, IDM_SYSMENU_EDIT, 0);
+    return DialogWith(app, IDC_EDIT_SCENE);
+}
+
+static void CloseEditor(HWND editor, int button) {
+    PostCommand(editor, button);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(editor); }));
+}
+
 static void EditorRoads() {
     ProgramDir p = PrepareProgram();
     const std::string list =
@@ -50,11 +70,7 @@ static void EditorRoads() {
     ClickOnElement(GetDlgItem(editor, IDC_EDIT_SCENE), kColorMenu);
     EXPECT_TRUE(WaitFor([&] { return SendMessageW(elements, LB_GETCURSEL, 0, 0) == kColorMenu; }));
     EXPECT_NE("", TextOf(GetDlgItem(editor, IDC_EDIT_KEPT))) << "the file keeps the desktop's menu color";
-    PostCommand(editor, IDC_EDIT_COLOR);
-    HWND chooser = DialogWith(app, 706);  // its Red, Green and Blue fields: 706 to 708
-    for (int field : {706, 707, 708}) SetTextOf(GetDlgItem(chooser, field), std::to_string(10 * (field - 705)));
-    PostCommand(chooser, IDOK);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(chooser); }));
+    PickColor(app, editor);
     // Changed on disk meanwhile: written over after a question, that change kept.
     const std::string changed = list + "Scrollbar= 1 1 1\r\n";
     WriteBytes(p.dir + "dusk.col", changed + paper);
@@ -69,12 +85,12 @@ static void EditorRoads() {
     PostCommand(editor, IDCANCEL);
     EXPECT_TRUE(WaitFor([&] { return DesktopColors() == StartingColors(); })) << "Cancel takes the Apply back";
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(editor); }));
-    Select(app.list, "[SYSTEM]\tZeta");
-    PostMessageA(app.main, WM_SYSCOMMAND, IDM_SYSMENU_EDIT, 0);
-    editor = DialogWith(app, IDC_EDIT_SCENE);
+    editor = OpenEditor(app, "[SYSTEM]\tZeta");
     PostCommand(editor, IDC_EDIT_SAVE);
     HWND saveAs = DialogWith(app, IDC_FILENAME);
     EXPECT_NE(nullptr, saveAs) << "Save on a scheme is Save As";
+    EXPECT_EQ("Zeta.col Zeta", TextOf(GetDlgItem(saveAs, IDC_FILENAME)) + " " +
+                                   TextOf(GetDlgItem(saveAs, IDC_TITLE_ENGLISH))) << "the scheme's own name proposed";
     PostCommand(saveAs, IDCANCEL);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(saveAs); }));
     PostCommand(editor, IDCANCEL);
@@ -84,3 +100,70 @@ static void EditorRoads() {
 
 TEST(Editor, EditsSavesAndTakesAnApplyBack) { EditorRoads(); }
 TEST(EditorJapanese, EditsSavesAndTakesAnApplyBack) { EditorRoads(); }
+
+// Apply, then OK: the colors stay when the editor closes. Save into a read-only file: the can't-save message, the
+// file's bytes and attribute kept. Save into a file removed meanwhile: a question first, then the file again, and the
+// entry saved still selected in the list.
+static void KeepsAndRefuses() {
+    ProgramDir p = PrepareProgram();
+    const std::string file = ColFile("Dusk", "Window= 4 5 6\r\n"), readOnly = p.dir + "ro.col", gone = p.dir + "gone.col";
+    for (const char *name : {"a.col", "gone.col", "ro.col"}) WriteBytes(p.dir + name, file);
+    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
+    SetDesktopColors(StartingColors());
+    App app = StartApp(p);
+    HWND editor = OpenEditor(app, "(a.col)\tDusk");
+    PostCommand(editor, IDC_EDIT_APPLY);
+    CloseEditor(editor, IDOK);
+    EXPECT_EQ(StartingColors({{5, 0x060504}}), DesktopColors()) << "OK keeps what Apply put on the desktop";
+    editor = OpenEditor(app, "(ro.col)\tDusk");
+    PickColor(app, editor);
+    PostCommand(editor, IDC_EDIT_SAVE);
+    Box refused = WaitBox(app.program);
+    EXPECT_EQ(GetACP() == 932 ? readOnly + "をセーブできません。" : "Can't save file: " + readOnly, refused.text);
+    Answer(refused, IDOK);
+    EXPECT_EQ(file, ReadBytes(readOnly));
+    EXPECT_EQ((DWORD)FILE_ATTRIBUTE_READONLY, GetFileAttributesA(readOnly.c_str()) & FILE_ATTRIBUTE_READONLY);
+    CloseEditor(editor, IDCANCEL);
+    editor = OpenEditor(app, "(gone.col)\tDusk");
+    PickColor(app, editor);
+    DeleteFileA(gone.c_str());
+    PostCommand(editor, IDC_EDIT_SAVE);
+    Box asked = WaitBox(app.program);
+    EXPECT_NE(std::string::npos, asked.text.find(gone)) << asked.text;
+    EXPECT_EQ("<missing>", ReadBytes(gone)) << "asked before anything is written";
+    Answer(asked, IDYES);
+    EXPECT_TRUE(WaitFor([&] { return ReadBytes(gone) == file + "Scrollbar= 10 20 30\r\n"; })) << ReadBytes(gone);
+    Settle(app.main);
+    EXPECT_EQ("(gone.col)\tDusk", ListEntries(app.list).at(SendMessageW(app.list, LB_GETCURSEL, 0, 0)));
+    CloseEditor(editor, IDCANCEL);
+    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(0, ExitApp(app));
+}
+
+TEST(Editor, KeepsWhatOkSaysAndRefusesToOverwrite) { KeepsAndRefuses(); }
+TEST(EditorJapanese, KeepsWhatOkSaysAndRefusesToOverwrite) { KeepsAndRefuses(); }
+
+// Two applies from the list, then Undo Apply from the system menu and from the list's context menu by its key: each
+// earlier desktop in turn.
+static void UndoesEachApply() {
+    ProgramDir p = PrepareProgram();
+    WriteBytes(p.dir + "a.col", ColFile("A", "Background= 1 2 3\r\n"));
+    WriteBytes(p.dir + "b.col", ColFile("B", "Background= 4 5 6\r\n"));
+    SetDesktopColors(StartingColors());
+    App app = StartApp(p);
+    Choose(app, IDM_OPEN, "(a.col)\tA", {});
+    Choose(app, IDM_OPEN, "(b.col)\tB", {});
+    EXPECT_EQ(StartingColors({{1, 0x060504}}), DesktopColors());
+    PostMessageA(app.main, WM_SYSCOMMAND, IDM_SYSMENU_UNDO, 0);
+    EXPECT_TRUE(WaitFor([&] { return DesktopColors() == StartingColors({{1, 0x030201}}); }));
+    int height = (int)SendMessageW(app.list, LB_GETITEMHEIGHT, 0, 0);
+    PostMessageA(app.list, WM_RBUTTONUP, 0, MAKELPARAM(5, height / 2));
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (menu = WindowOf(app.program, "#32768")) != nullptr; }));
+    PostMessageA(menu, WM_CHAR, 'u', 0);  // Undo Apply
+    EXPECT_TRUE(WaitFor([&] { return DesktopColors() == StartingColors(); }));
+    EXPECT_EQ(0, ExitApp(app));
+}
+
+TEST(Editor, UndoApplyTakesBackEachApply) { UndoesEachApply(); }
+TEST(EditorJapanese, UndoApplyTakesBackEachApply) { UndoesEachApply(); }

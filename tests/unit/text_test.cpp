@@ -91,6 +91,23 @@ TEST_F(ShiftJisTest, EntryNames) {
     }
 }
 
+// What Save As proposes for an entry the editor edits.
+TEST_F(ShiftJisTest, EntrySaveName) {
+    struct { const char *name; bool isFile; const char *proposed; } cases[] = {  // "-": none
+        // name          file    proposed
+        {"a.theme",      true,   "a.theme"},
+        {"old.txt",      true,   "old.col"},
+        {"ソ表",          false,  "ソ表.col"},  // 0x5C as a trail byte is no separator
+        {"High/Low",     false,  "-"},
+        {"tab\there",    false,  "-"},
+    };
+    for (size_t i = 0; i < std::size(cases); i++) {
+        char out[32];
+        bool made = EntrySaveName(cases[i].name, cases[i].isFile, out, sizeof out);
+        EXPECT_STREQ(cases[i].proposed, made ? out : "-") << "row " << i;
+    }
+}
+
 static const std::string kDir129 = std::string(128, 'd') + "\\";
 
 TEST_F(ShiftJisTest, SplitTypedPattern) {

@@ -3,7 +3,9 @@
 #include <stdlib.h>
 
 #include "../../colors/colfile.h"
+#include "../../colors/entrycolors.h"
 #include "../../commands/import.h"
+#include "../../core/mbtext.h"
 #include "script.h"
 
 // A file held open without sharing can be neither read nor replaced.
@@ -45,7 +47,7 @@ TEST(Files, ImportOutcomes) {
     struct {
         std::string destination, source;
         int answer;
-        char held;  // 's' the source, 'd' the destination
+        char held;  // 's' the source, 'd' the destination held open; 'r' the destination read-only
         const char *after;
         std::vector<std::string> boxes;
     } cases[] = {
@@ -55,19 +57,48 @@ TEST(Files, ImportOutcomes) {
             {there, from + "none.col", IDYES, 0, "old", {"Can't find file: " + from + "none.col"}},
             {there, source, IDYES, 's', "old", {kReplace, kCopy + source}},
             {dir + "none\\a.col", source, IDYES, 0, "<missing>", {kCopy + source}},  // no temporary file
-            {there, source, IDYES, 'd', "old", {kReplace, "Can't rename from " + dir + "LUM"}}};
+            {there, source, IDYES, 'd', "old", {kReplace, "Can't rename from " + dir + "LUM"}},
+            {there, source, IDYES, 'r', "old", {kReplace, "Can't save file: " + there}}};
     UseEdition(kEditionEnglish);
     for (size_t i = 0; i < std::size(cases); i++) {
         const auto &c = cases[i];
         WriteBytes(there, "old"), WriteBytes(source, "new");
         ScriptBoxes({c.answer});
-        HANDLE held = c.held ? Hold(c.held == 's' ? source : there) : INVALID_HANDLE_VALUE;
+        HANDLE held = c.held == 's' || c.held == 'd' ? Hold(c.held == 's' ? source : there) : INVALID_HANDLE_VALUE;
+        SetFileAttributesA(there.c_str(), c.held == 'r' ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
         EXPECT_EQ(c.after == std::string("new"), ImportFile(c.destination.c_str(), c.source.c_str()));
         CloseHandle(held);
+        SetFileAttributesA(there.c_str(), FILE_ATTRIBUTE_NORMAL);
         EXPECT_EQ(c.after, ReadBytes(c.destination)) << "row " << i;
         EXPECT_EQ(0, CountFiles(dir + "LUM*.TMP"));
         std::vector<std::string> shown = ShownTexts();
         if (c.held == 'd') shown[1] = shown[1].substr(0, c.boxes[1].size());  // "xxxx.TMP to " the destination follows
         EXPECT_EQ(c.boxes, shown) << "row " << i;
+    }
+}
+
+// The editor's Save patches a file only when every other byte survives: a file with a byte-order mark, or with a NUL
+// inside, goes through Save As and stays as it is.
+TEST(Files, EditorSaveNeverCutsAFile) {
+    const std::string list = "[WindowsSystemColors] VER01.00\r\n[ListOfColors]\r\nMenu= 1 1 1\r\n";
+    const std::string paper = std::string("[Notes]\r\na\0b\r\n", 14) + "[WallPaper]\r\nWallpaper= w.bmp\r\n";
+    struct { std::string bytes; EntrySave result; std::string after; } cases[] = {
+        // bytes on disk             result              bytes after
+        {list,                       kEntrySaved,        list + "Scrollbar= 1 2 3\r\n"},
+        {"\xEF\xBB\xBF" + list,       kEntryNeedsSaveAs,  "\xEF\xBB\xBF" + list},
+        {list + paper,               kEntryNeedsSaveAs,  list + paper},
+    };
+    UseEdition(kEditionEnglish);
+    EntryColors entry = {};
+    CopyText(entry.path, sizeof entry.path, (FreshDir() + "e.col").c_str());
+    ColorSet edited = AllKept;
+    edited.value[kColorScrollbar] = MakeColor(1, 2, 3);
+    for (size_t i = 0; i < std::size(cases); i++) {
+        WriteBytes(entry.path, cases[i].bytes);
+        entry.text = cases[i].bytes, entry.colors = AllKept;
+        ScriptBoxes();
+        EXPECT_EQ(cases[i].result, SaveEntryColors(nullptr, &entry, edited)) << "row " << i;
+        EXPECT_EQ(cases[i].after, ReadBytes(entry.path)) << "row " << i;
+        EXPECT_EQ(0u, g_shown.size()) << "row " << i;
     }
 }

@@ -1,5 +1,9 @@
 // What users see of the program: its version resource read back with the version API, in Japanese and in English,
-// agreeing with every edition's About text; and the caption buttons of its windows.
+// agreeing with every edition's About text; the caption buttons of its windows; and the access keys of its dialogs
+// and menus.
+#include <map>
+
+#include "../../commands/scene.h"
 #include "../../core/resource.h"
 #include "script.h"
 
@@ -46,4 +50,66 @@ TEST(Resources, CloseBoxIsACrossNotALetter) {
         }
     SelectObject(dc, previous), DeleteObject(bitmap), DeleteDC(dc), ReleaseDC(nullptr, screen);
     EXPECT_TRUE(inked > 8 && unmirrored == 0) << picture;
+}
+
+// The key a label gives, in upper case: the letter after '&' ("&&" is an ampersand), or after 0x1E in the Japanese
+// menus' "(" 0x1E letter 0x1F kana ")"; 0 for none.
+static char AccessKey(const std::string &text) {
+    for (size_t i = 0; i + 1 < text.size(); i++) {
+        if (text[i] == '&' && text[i + 1] == '&') i++;
+        else if (text[i] == '&' || text[i] == '\036') return (char)toupper((unsigned char)text[i + 1]);
+    }
+    return 0;
+}
+
+// "first / second" for each key two of the texts share.
+static std::string KeysTwice(const std::vector<std::string> &texts) {
+    std::map<char, std::string> seen;
+    std::string twice;
+    for (const std::string &t : texts) {
+        char key = AccessKey(t);
+        if (key && seen.count(key)) twice += seen[key] + " / " + t + "; ";
+        if (key) seen[key] = t;
+    }
+    return twice;
+}
+
+static void CheckMenuKeys(HMENU menu, const std::string &where) {
+    std::vector<std::string> items;
+    for (int i = 0; i < GetMenuItemCount(menu); i++) {
+        char text[256] = "";
+        GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+        items.push_back(text);
+        if (HMENU popup = GetSubMenu(menu, i)) CheckMenuKeys(popup, where + " > " + text);
+    }
+    EXPECT_EQ("", KeysTwice(items)) << where;
+}
+
+// Every dialog template and menu of every edition: within a dialog, or a menu's one level, no access key twice.
+TEST(Resources, NoAccessKeyTwice) {
+    ASSERT_TRUE(RegisterSceneClass());
+    std::map<LPCSTR, std::vector<std::string>> names = {{RT_DIALOG, {}}, {RT_MENU, {}}};
+    for (auto &kind : names)
+        EnumResourceNamesA(nullptr, kind.first, [](HMODULE, LPCSTR, LPSTR name, LONG_PTR list) {
+            if (!IS_INTRESOURCE(name)) ((std::vector<std::string> *)list)->push_back(name);
+            return TRUE;
+        }, (LONG_PTR)&kind.second);
+    EXPECT_EQ(9u, names[RT_DIALOG].size());
+    EXPECT_EQ(4u, names[RT_MENU].size());
+    HWND parent = CreateWindowA("static", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    for (const std::string &name : names[RT_DIALOG]) {
+        HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), name.c_str(), parent,
+                                         [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+        std::vector<std::string> labels;
+        for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) labels.push_back(TextOf(c));
+        EXPECT_TRUE(dialog && !labels.empty()) << name;
+        EXPECT_EQ("", KeysTwice(labels)) << name;
+        DestroyWindow(dialog);
+    }
+    for (const std::string &name : names[RT_MENU]) {
+        HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), name.c_str());
+        CheckMenuKeys(menu, name);
+        DestroyMenu(menu);
+    }
+    DestroyWindow(parent);
 }
