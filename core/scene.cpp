@@ -65,10 +65,13 @@ SceneLayout LayOutScene(int width, int height, int lineHeight) {
     const SceneRect button = {scroll.left - 4 - 5 * L, client.bottom - 4 - (L + 8), scroll.left - 4, client.bottom - 4};
     const SceneRect caret = {client.left + 4, client.top + 4, client.left + 6, client.top + 4 + L};
     const int second = caret.bottom + 4;
+    // A line of text ends before the button where the two share rows (in a
+    // small scene), so that a click on the button selects the button.
+    auto lineRight = [&](int top) { return top + L > button.top ? button.left - 2 : scroll.left - 4; };
     b.Fill(kColorWindow, client);
     b.Fill(kColorWindowText, caret);
-    b.out.words[kWordWindowText] = {kColorWindowText, {client.left + 8, caret.top, scroll.left - 4, caret.bottom}};
-    b.Word(kWordDisabledText, kColorGrayText, {client.left + 8, second, scroll.left - 4, second + L}, L);
+    b.out.words[kWordWindowText] = {kColorWindowText, {client.left + 8, caret.top, lineRight(caret.top), caret.bottom}};
+    b.Word(kWordDisabledText, kColorGrayText, {client.left + 8, second, lineRight(second), second + L}, L);
     b.Fill(kColorScrollbar, scroll);
     b.Fill(kColorButtonShadow, button);
     b.Fill(kColorButtonFace, {button.left, button.top, button.right - 2, button.bottom - 2});
