@@ -68,6 +68,19 @@ static bool MayReplace(const char *path) {
            !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
 }
 
+// Renames temp over path. A file another program has open for a moment
+// (a reader, a virus scanner, an indexer) is waited for, half a second at
+// most.
+static bool RenameOver(const char *temp, const char *path) {
+    for (int tries = 0;; tries++) {
+        if (MoveFileExA(temp, path, MOVEFILE_REPLACE_EXISTING)) return true;
+        DWORD error = GetLastError();
+        bool busy = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED || error == ERROR_LOCK_VIOLATION;
+        if (!busy || tries == 20 || !MayReplace(path)) return false;
+        Sleep(25);
+    }
+}
+
 bool WriteFileReplacing(const char *path, const void *data, size_t size) {
     char temp[MAX_PATH];
     if (!MayReplace(path) || !MakeTempBeside(path, temp, sizeof temp)) return false;
@@ -79,7 +92,7 @@ bool WriteFileReplacing(const char *path, const void *data, size_t size) {
         ok = FlushFileBuffers(file) && ok;
         ok = CloseHandle(file) && ok;
     }
-    if (ok) ok = MoveFileExA(temp, path, MOVEFILE_REPLACE_EXISTING) != 0;
+    if (ok) ok = RenameOver(temp, path);
     if (!ok) DeleteFileA(temp);
     return ok;
 }
@@ -94,7 +107,7 @@ ImportStep CopyFileReplacing(const char *source, const char *destination, char *
         DeleteFileA(temp);
         return kImportCopyFailed;
     }
-    if (!MoveFileExA(temp, destination, MOVEFILE_REPLACE_EXISTING)) {
+    if (!RenameOver(temp, destination)) {
         DeleteFileA(temp);
         return kImportRenameFailed;
     }
