@@ -16,12 +16,22 @@
 // The wallpaper section of the text, if it names a file. A name too long
 // to be a file's is reported as a wallpaper that is not found: a cut one
 // would name another file. A theme's wallpaper is applied when its file is
-// there (themes name files of the systems they were made on).
+// there (themes name files of the systems they were made on); one on
+// another machine is refused, as ApplyWallpaper refuses a color set's.
 static void ApplyWallpaperOfText(HWND owner, const char *text) {
     char name[kFullPathCap];
     int32_t tile = 0;
     if (IsThemeText(text)) {
-        if (ThemeWallpaper(text, name, sizeof name, &tile)) ApplyWallpaper(owner, name, tile);
+        switch (ThemeWallpaper(text, name, sizeof name, &tile)) {
+        case kThemeWallpaperFound:
+            ApplyWallpaper(owner, name, tile);
+            break;
+        case kThemeWallpaperOffMachine:
+            ShowMessage(owner, kMsgWallpaperRefused, name, MB_OK | MB_ICONERROR);
+            break;
+        case kThemeWallpaperNone:
+            break;
+        }
         return;
     }
     if (WallpaperFromText(text, name, sizeof name, &tile) == kWallpaperNameTooLong) {

@@ -33,9 +33,11 @@ static bool InSystemCodePage(FileText *file) {
     return DetectColorSetForm(file->text) != kFormNeither || ConvertToCodePage(file);
 }
 
-bool LoadThemeText(const char *path, FileText *file) {
-    return LoadWholeFile(path, file) == kFileRead && InSystemCodePage(file) && IsThemeText(file->text);
+bool LoadTextQuietly(const char *path, FileText *file) {
+    return LoadWholeFile(path, file) == kFileRead && InSystemCodePage(file);
 }
+
+bool LoadThemeText(const char *path, FileText *file) { return LoadTextQuietly(path, file) && IsThemeText(file->text); }
 
 bool LoadColorSetText(const char *path, FileText *file, MessageId openFailure) {
     switch (LoadWholeFile(path, file)) {

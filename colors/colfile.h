@@ -25,6 +25,10 @@ bool WriteComposedText(const char *path, ComposeResult composed, const std::stri
 // the system code page. On failure it shows the out-of-memory box, or the
 // message openFailure with the path, and gives false.
 bool LoadColorSetText(const char *path, FileText *file, MessageId openFailure);
+// Loads path in the system code page (a color-set file as it is, any other
+// converted from UTF-8 or UTF-16); false, showing nothing, when it cannot be
+// read.
+bool LoadTextQuietly(const char *path, FileText *file);
 // Loads path when it is a theme, in the system code page; false, showing
 // nothing, when it is not one or cannot be read.
 bool LoadThemeText(const char *path, FileText *file);

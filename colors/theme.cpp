@@ -14,6 +14,7 @@
 #include "../platform/win32.h"
 #include "colfile.h"
 #include "syscolors.h"
+#include "wallpaper.h"
 
 // The modules a theme may take its name from: files of the Windows
 // directory, named by their absolute local path once environment variables
@@ -69,19 +70,20 @@ bool ThemeColors(const char *text, const char *path, const ColorSet &base, Color
     return false;
 }
 
-bool ThemeWallpaper(const char *text, char *path, size_t cap, int32_t *tile) {
+ThemeWallpaperResult ThemeWallpaper(const char *text, char *path, size_t cap, int32_t *tile) {
     char value[kFullPathCap], expanded[kFullPathCap], full[kFullPathCap];
     if (ThemeValue(text, kThemeSectionDesktop, "Wallpaper", value, sizeof value) != kThemeValueRead || !value[0])
-        return false;
+        return kThemeWallpaperNone;
     DWORD n = ExpandEnvironmentStringsA(value, expanded, sizeof expanded);
-    if (n == 0 || n > sizeof expanded || !GetFullPath(expanded, full, sizeof full) || !FileExists(full) ||
-        !CopyText(path, cap, full))
-        return false;
+    if (n == 0 || n > sizeof expanded) return kThemeWallpaperNone;
+    if (IsWallpaperOffMachine(expanded)) return CopyTextCut(path, cap, expanded), kThemeWallpaperOffMachine;
+    if (!GetFullPath(expanded, full, sizeof full) || !FileExists(full) || !CopyText(path, cap, full))
+        return kThemeWallpaperNone;
     char tileText[16];
     *tile = ThemeValue(text, kThemeSectionDesktop, "TileWallpaper", tileText, sizeof tileText) == kThemeValueRead
                 ? atoi(tileText)
                 : 0;
-    return true;
+    return kThemeWallpaperFound;
 }
 
 bool WriteThemeFile(const ColorSet &colors, const char *path, const char *name, const char *wallpaper,

@@ -14,10 +14,13 @@ void ThemeTitle(const char *text, const char *path, char *title, size_t cap);
 // The theme's colors over base. False, after a message naming the file,
 // when it names none of the nineteen elements.
 bool ThemeColors(const char *text, const char *path, const ColorSet &base, ColorSet *set);
-// True, with the full path and the tile flag, when the theme names a
+// Found, with the full path and the tile flag, when the theme names a
 // wallpaper file that exists. Environment variables in the path are
-// expanded; a path that does not fit is refused, never cut.
-bool ThemeWallpaper(const char *text, char *path, size_t cap, int32_t *tile);
+// expanded; a path that does not fit is refused, never cut. OffMachine,
+// with the expanded name (cut to cap), when it would be looked for on
+// another machine or a device: it is never looked up.
+enum ThemeWallpaperResult { kThemeWallpaperNone, kThemeWallpaperFound, kThemeWallpaperOffMachine };
+ThemeWallpaperResult ThemeWallpaper(const char *text, char *path, size_t cap, int32_t *tile);
 
 // Writes a theme file; false after the cannot-save message.
 bool WriteThemeFile(const ColorSet &colors, const char *path, const char *name, const char *wallpaper,

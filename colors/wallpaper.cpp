@@ -1,9 +1,13 @@
 #include "wallpaper.h"
 
 #include <stdio.h>
+#include <string.h>
+
+#include <string>
 
 #include "../core/capacity.h"
 #include "../core/mbtext.h"
+#include "../core/netpath.h"
 #include "../messages/msgbox.h"
 #include "../platform/files.h"
 #include "../platform/profile.h"
@@ -31,9 +35,39 @@ bool ReadCurrentWallpaper(char *name, size_t cap, int32_t *tile) {
     return true;
 }
 
+// Each directory of a list such as PATH ("a;b;c") that name leaves for
+// another machine or a device.
+static bool LeavesAnyOf(const char *dirs, const char *name) {
+    for (const char *start = dirs, *end; *start; start = *end ? end + 1 : end) {
+        end = FindChar(start, ';');
+        if (!end) end = start + strlen(start);
+        if (end > start && LeavesForRemotePlace(std::string(start, end).c_str(), name)) return true;
+    }
+    return false;
+}
+
+bool IsWallpaperOffMachine(const char *name) {
+    if (PlaceOfPath(name) != kPlaceLocal) return true;
+    char dirs[4][kFullPathCap] = {};
+    GetProgramDir(dirs[0], kFullPathCap);
+    GetCurrentDir(dirs[1], kFullPathCap);
+    if (GetSystemDirectoryA(dirs[2], kFullPathCap) >= kFullPathCap) dirs[2][0] = '\0';
+    if (GetWindowsDirectoryA(dirs[3], kFullPathCap) >= kFullPathCap) dirs[3][0] = '\0';
+    for (const char *dir : dirs)
+        if (dir[0] && LeavesForRemotePlace(dir, name)) return true;
+    DWORD length = GetEnvironmentVariableA("PATH", nullptr, 0);
+    std::string path(length, '\0');
+    return length > 0 && GetEnvironmentVariableA("PATH", &path[0], length) == length - 1 &&
+           LeavesAnyOf(path.c_str(), name);
+}
+
 void ApplyWallpaper(HWND owner, const char *fileName, int32_t tile) {
     char programDir[kFullPathCap];
     if (GetProgramDir(programDir, sizeof programDir)) SetCurrentDir(programDir);
+    if (IsWallpaperOffMachine(fileName)) {  // never looked up: its server would be handed the user's sign-in
+        ShowMessage(owner, kMsgWallpaperRefused, fileName, MB_OK | MB_ICONERROR);
+        return;
+    }
     char fullPath[kFullPathCap];
     if (!SearchFileFullPath(fileName, fullPath, sizeof fullPath)) {
         ShowMessage(owner, kMsgWallpaperMissing, fileName, MB_OK | MB_ICONERROR);

@@ -5,6 +5,7 @@
 #include "../colors/colfile.h"
 #include "../colors/syscolors.h"
 #include "../colors/theme.h"
+#include "../colors/wallpaper.h"
 #include "../core/capacity.h"
 #include "../core/colfile_text.h"
 #include "../core/mbtext.h"
@@ -14,7 +15,7 @@
 #include "../platform/win32.h"
 #include "../state/appstate.h"
 
-bool ImportFile(const char *destination, const char *source) {
+bool ImportFile(const char *destination, const char *source, const std::string *text) {
     if (!FileExists(source)) {
         ShowMessage(nullptr, kMsgSourceMissing, source, MB_OK | MB_ICONHAND);
         return false;
@@ -29,7 +30,8 @@ bool ImportFile(const char *destination, const char *source) {
     ImportStep step;
     {
         WaitCursor wait;
-        step = CopyFileReplacing(source, destination, tempName, sizeof tempName);
+        if (text) step = WriteFileReplacing(destination, text->data(), text->size()) ? kImportDone : kImportCopyFailed;
+        else step = CopyFileReplacing(source, destination, tempName, sizeof tempName);
     }
     switch (step) {
     case kImportDone:
@@ -66,11 +68,22 @@ static bool ImportTheme(const char *source, const char *programDir, char *destin
                (!FileExists(destination) ||
                 ShowMessage(g_app.MainWindow, kMsgReplace, destination, MB_YESNO | MB_ICONQUESTION) == IDYES)) {
         ThemeTitle(file.text, source, title, sizeof title);
-        bool paper = ThemeWallpaper(file.text, wallpaper, sizeof wallpaper, &tile) &&
+        bool paper = ThemeWallpaper(file.text, wallpaper, sizeof wallpaper, &tile) == kThemeWallpaperFound &&
                      strlen(wallpaper) <= kMaxWallpaperNameBytes;
         WriteColorSetFile(colors, destination, title, title, title, paper ? wallpaper : nullptr, tile);
     }
     return true;
+}
+
+// A color-set file comes in byte for byte, unless a wallpaper section names
+// a wallpaper off the machine: then it comes in without those lines (in the
+// system code page, as the program writes), titles, colors and every other
+// line kept, so that the name travels no further.
+static void ImportColorSet(const char *destination, const char *source) {
+    FileText file;
+    std::string kept;
+    bool dropped = LoadTextQuietly(source, &file) && DropRefusedWallpapers(file.text, IsWallpaperOffMachine, &kept);
+    ImportFile(destination, source, dropped ? &kept : nullptr);
 }
 
 void ImportIntoProgramDir(const char *source, char *destination, size_t cap) {
@@ -79,7 +92,7 @@ void ImportIntoProgramDir(const char *source, char *destination, size_t cap) {
     if (!GetProgramDir(programDir, kModulePathLimit)) {
         ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
     } else if (!ImportTheme(source, programDir, destination, cap)) {
-        if (ImportDestination(programDir, source, destination, cap)) ImportFile(destination, source);
+        if (ImportDestination(programDir, source, destination, cap)) ImportColorSet(destination, source);
         else ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
     }
 }

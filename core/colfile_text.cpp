@@ -191,6 +191,24 @@ WallpaperFromTextResult WallpaperFromText(const char *text, char *name, size_t c
     return fits ? kWallpaperRead : kWallpaperNameTooLong;
 }
 
+bool DropRefusedWallpapers(const char *text, bool (*refused)(const char *name), std::string *out) {
+    out->clear();
+    const char *kept = text;  // the start of the bytes not yet taken
+    bool inSection = false;
+    for (const char *line = DetectColorSetForm(text) == kFormCurrent ? text : nullptr; line; line = NextLine(line)) {
+        if (*line == '[') inSection = StartsWith(line, kSectionWallpaper);
+        if (!inSection || !StartsWith(line, "Wallpaper")) continue;
+        const char *p = line + 9;
+        while (*p == '=' || *p == ' ') p++;
+        if (!refused(std::string(p, LineEnd(p)).c_str())) continue;
+        out->append(kept, line);
+        const char *next = NextLine(line);
+        kept = next ? next : line + strlen(line);
+    }
+    out->append(kept);
+    return kept != text;
+}
+
 std::string ColorLine(int element, int32_t color) {
     char rgb[16];
     FormatRgbText(color, rgb, sizeof rgb);

@@ -46,6 +46,10 @@ enum WallpaperFromTextResult { kWallpaperRead, kWallpaperNameTooLong };
 // an empty name). name is empty and tile 0 when there is none. A name that
 // does not fit is cut (for display only) and reported as too long.
 WallpaperFromTextResult WallpaperFromText(const char *text, char *name, size_t cap, int32_t *tile);
+// The text of a current-form file without the lines of its wallpaper
+// sections whose name refused(name) turns down (every other byte kept).
+// False, out holding the text as it is, when no line was dropped.
+bool DropRefusedWallpapers(const char *text, bool (*refused)(const char *name), std::string *out);
 
 // One color line as the program writes it, "Name= R G B", without its line
 // end.
