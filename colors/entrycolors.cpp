@@ -3,28 +3,35 @@
 #include "../core/colfile_text.h"
 #include "../core/entryname.h"
 #include "../core/mbtext.h"
+#include "../core/setfile_text.h"
 #include "../messages/msgbox.h"
 #include "../platform/files.h"
 #include "../platform/win32.h"
-#include "colfile.h"
 #include "schemes.h"
+#include "setfile.h"
+#include "textfile.h"
 
 bool ReadEntryColors(const char *entry, EntryColors *out) {
     out->inPlace = false;
     out->text.clear();
     out->path[0] = '\0';
     const char *scheme = SchemeEntryName(entry);
-    if (scheme) return CopyText(out->name, sizeof out->name, scheme) && ReadScheme(AllKept, &out->colors, scheme);
+    if (scheme) {
+        if (!CopyText(out->name, sizeof out->name, scheme) || !ReadScheme(AllKept, &out->colors, scheme)) return false;
+        out->whole = WholeOf(out->colors);
+        return true;
+    }
     if (!FileEntryName(entry, out->name, sizeof out->name) ||
         !ListedFilePathOrTell(out->name, out->path, sizeof out->path))
         return false;
     WaitCursor wait;
     FileText file;
-    if (!LoadColorSetText(out->path, &file, kMsgInternalNotFound) ||
-        !ColorsOfColorSetText(file.text, out->path, AllKept, &out->colors))
+    if (!LoadSetFileText(out->path, &file, kMsgInternalNotFound) ||
+        !SetFileColors(file.text, out->path, WholeKept, &out->whole))
         return false;
+    out->colors = ColorSetPart(out->whole);
     out->text = file.text;
-    out->inPlace = DetectColorSetForm(file.text) == kFormCurrent;
+    out->inPlace = SetFileFormOf(file.text) == kSetFileCurrent;
     return true;
 }
 

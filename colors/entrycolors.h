@@ -16,6 +16,7 @@ struct EntryColors {
     char path[kFullPathCap];  // a file entry's file
     std::string text;       // the file's text as read, in the system code page
     ColorSet colors;        // as the entry holds them
+    WholeColorSet whole;    // every color the entry holds (a theme's all), the others kept
 };
 
 // Reads an entry of the list, showing the readers' messages. False when it

@@ -28,11 +28,41 @@ void ApplyColors(const ColorSet &set) {
     WriteSysColors(kElementCount, ElementList, values);
 }
 
-ProfileWrite WriteColorsToWinIni(const ColorSet &set) {
+void CaptureColors(WholeColorSet *set) {
+    for (int i = 0; i < kSystemColorCount; i++) set->value[i] = (int32_t)ReadSysColor(i);
+}
+
+WholeColorSet DesktopWholeColors() {
+    WholeColorSet set;
+    CaptureColors(&set);
+    return set;
+}
+
+WholeColorSet ApplyColors(const WholeColorSet &set) {
+    int elements[kSystemColorCount];
+    COLORREF values[kSystemColorCount];
+    int count = 0;
+    HDC dc = GetDC(g_app.MainWindow);
+    for (int i = 0; i < kSystemColorCount; i++) {
+        if (set.value[i] == kKeepColor) continue;
+        COLORREF v = (COLORREF)set.value[i];
+        if (IsNearestColorElement(i) && dc) v = GetNearestColor(dc, v);
+        elements[count] = i, values[count++] = v;
+    }
+    if (dc) ReleaseDC(g_app.MainWindow, dc);
+    if (count) WriteSysColors(count, elements, values);
+    WholeColorSet taken = WholeKept;
+    for (int k = 0; k < count; k++)
+        if (ReadSysColor(elements[k]) == values[k]) taken.value[elements[k]] = (int32_t)values[k];
+    return taken;
+}
+
+ProfileWrite WriteColorsToWinIni(const WholeColorSet &set) {
     WaitCursor wait;
-    ProfileLock lock;  // nineteen keys that belong together
+    ProfileLock lock;  // keys that belong together
     ProfileWrite result = lock.Held() ? kProfileWritten : kProfileBusy;
-    for (int i = 0; i < kElementCount && lock.Held(); i++) {
+    for (int i = 0; i < kSystemColorCount && lock.Held(); i++) {
+        if (set.value[i] == kKeepColor) continue;
         char text[16];
         FormatRgbText(set.value[i], text, sizeof text);
         if (WriteProfileText("colors", ElementNames[i], text) != kProfileWritten) result = kProfileWriteFailed;

@@ -8,12 +8,10 @@
 #include "../core/capacity.h"
 #include "../core/mbtext.h"
 #include "../core/theme_text.h"
-#include "../messages/msgbox.h"
 #include "../platform/files.h"
 #include "../platform/textcode.h"
 #include "../platform/win32.h"
-#include "colfile.h"
-#include "syscolors.h"
+#include "textfile.h"
 
 // The modules a theme may take its name from: files of the Windows
 // directory, named by their absolute local path once environment variables
@@ -63,12 +61,6 @@ void ThemeTitle(const char *text, const char *path, char *title, size_t cap) {
     CopyTextCut(title, cap, shown ? shown : "");
 }
 
-bool ThemeColors(const char *text, const char *path, const ColorSet &base, ColorSet *set) {
-    if (ThemeColorsFromText(text, base, set) > 0) return true;
-    ShowMessage(nullptr, kMsgThemeWithoutColors, path, MB_OK | MB_ICONHAND);
-    return false;
-}
-
 bool ThemeWallpaper(const char *text, char *path, size_t cap, int32_t *tile) {
     char value[kFullPathCap], expanded[kFullPathCap], full[kFullPathCap];
     if (ThemeValue(text, kThemeSectionDesktop, "Wallpaper", value, sizeof value) != kThemeValueRead || !value[0])
@@ -84,7 +76,7 @@ bool ThemeWallpaper(const char *text, char *path, size_t cap, int32_t *tile) {
     return true;
 }
 
-bool WriteThemeFile(const ColorSet &colors, const char *path, const char *name, const char *wallpaper,
+bool WriteThemeFile(const WholeColorSet &colors, const char *path, const char *name, const char *wallpaper,
                     int32_t tile) {
     std::string text;
     return WriteComposedText(path, ComposeThemeFile(colors, name, wallpaper, tile, &text), text);

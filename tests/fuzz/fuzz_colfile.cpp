@@ -21,8 +21,9 @@ static void ReadAny(const char *text, size_t cap) {
         Check(TitleFromText(text, (Edition)e, title.data(), cap) >> 1 == 0 && strstr(text, title.Text().c_str())
               && !strpbrk(title.data(), "\r\n"), "a title: one line of the text");
     }
-    const int taken = ThemeColorsFromText(text, current, &set);
-    Check(taken >= 0 && taken <= kElementCount && (!IsThemeText(text) || DetectColorSetForm(text) == kFormNeither),
+    WholeColorSet whole;
+    const int taken = ThemeColorsFromText(text, WholeKept, &whole);
+    Check(taken >= 0 && taken <= kSystemColorCount && (!IsThemeText(text) || DetectColorSetForm(text) == kFormNeither),
           "a theme's colors: at most one line an element");
     for (const char *key : {"DisplayName", "Wallpaper"}) {
         Exact value(cap);
