@@ -2,6 +2,7 @@
 #include "check.h"
 #include "core/colfile_text.h"
 #include "core/mbtext.h"
+#include "core/setfile_text.h"
 #include "core/theme_text.h"
 
 static void ReadAny(const char *text, size_t cap) {
@@ -25,6 +26,9 @@ static void ReadAny(const char *text, size_t cap) {
     const int taken = ThemeColorsFromText(text, WholeKept, &whole);
     Check(taken >= 0 && taken <= kSystemColorCount && (!IsThemeText(text) || DetectColorSetForm(text) == kFormNeither),
           "a theme's colors: at most one line an element");
+    if (SetFileColorsFromText(text, WholeKept, &whole, &bad) == kSetColorsRead && SetFileFormOf(text) != kSetFileTheme)
+        for (int i = kElementCount; i < kSystemColorCount; i++)
+            Check(whole.value[i] == kKeepColor, "a .col file: nineteen colors, never the others");
     for (const char *key : {"DisplayName", "Wallpaper"}) {
         Exact value(cap);
         const ThemeValueResult r = ThemeValue(text, key[0] == 'D' ? "Theme" : "Control Panel\\Desktop", key,
