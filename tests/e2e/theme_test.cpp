@@ -1,5 +1,6 @@
 // Theme files through the running program: applied from the command line, imported by Add as a theme, and written by
 // Save As, then listed and applied from the list; a theme of every color applied, saved and made permanent whole.
+#include "../../core/colorset.h"
 #include "app.h"
 
 static int Apply(const ProgramDir &p, const std::string &file) {  // from the command line; the exit code
@@ -51,14 +52,6 @@ TEST(ThemeJapanese, AppliedImportedAndSaved) {  // the primary edition, then the
     for (const char *exe : {"LUMVAN32.EXE", "VELTINA.EXE"}) ThemeRoads(exe);
 }
 
-// Every element's name as themes and win.ini spell it, in index order.
-static const char *const kNames[] = {
-    "Scrollbar", "Background", "ActiveTitle", "InactiveTitle", "Menu", "Window", "WindowFrame", "MenuText",
-    "WindowText", "TitleText", "ActiveBorder", "InactiveBorder", "AppWorkspace", "Hilight", "HilightText", "ButtonFace",
-    "ButtonShadow", "GrayText", "ButtonText", "InactiveTitleText", "ButtonHilight", "ButtonDkShadow", "ButtonLight",
-    "InfoText", "InfoWindow", "ButtonAlternateFace", "HotTrackingColor", "GradientActiveTitle",
-    "GradientInactiveTitle", "MenuHilight", "MenuBar"};
-
 static std::string Rgb(COLORREF c) {
     return std::to_string(GetRValue(c)) + " " + std::to_string(GetGValue(c)) + " " + std::to_string(GetBValue(c));
 }
@@ -71,16 +64,16 @@ TEST(Theme, EveryColorAppliedSavedAndFixed) {
     const std::string every = FreshDir("_every") + "every.theme";
     std::string text = "[Control Panel\\Colors]\r\n";
     std::vector<COLORREF> wanted;
-    for (unsigned i = 0; i < std::size(kNames); i++) {
-        text += kNames[i] + (" = " + std::to_string(i) + " 7 200\r\n");
+    for (int i = 0; i < kSystemColorCount; i++) {  // the names as the unit tests prove them
+        text += ElementNames[i] + (" = " + std::to_string(i) + " 7 200\r\n");
         wanted.push_back(RGB(i, 7, 200));
     }
     WriteBytes(every, text);
-    SetDesktopColors(StartingColors({}, 31));
-    const COLORREF face = DesktopColors(31)[25];
+    SetDesktopColors(StartingColors({}, kSystemColorCount));
+    const COLORREF face = DesktopColors(kSystemColorCount)[kColorButtonAlternateFace];
     EXPECT_EQ(0, Apply(p, every));
-    const std::vector<COLORREF> seen = DesktopColors(31);
-    if (seen[25] == face) wanted[25] = face;  // a system that keeps no ButtonAlternateFace
+    const std::vector<COLORREF> seen = DesktopColors(kSystemColorCount);
+    if (seen[kColorButtonAlternateFace] == face) wanted[kColorButtonAlternateFace] = face;  // a system that keeps none
     EXPECT_EQ(wanted, seen);
     App app = StartApp(p);
     HWND dialog = OpenDialog(app, IDM_SAVEAS, nullptr);
@@ -91,8 +84,9 @@ TEST(Theme, EveryColorAppliedSavedAndFixed) {
     PostCommand(app.main, IDM_FIX);
     Answer(WaitBox(app.program), IDYES);
     EXPECT_EQ(0, ExitApp(app));
-    for (unsigned i = 0; i < std::size(kNames); i++) {
-        EXPECT_NE(std::string::npos, saved.find("\r\n" + (kNames[i] + ("=" + Rgb(wanted[i]))) + "\r\n")) << kNames[i];
-        EXPECT_EQ(Rgb(wanted[i]), Profile("colors", kNames[i])) << kNames[i];
+    for (int i = 0; i < kSystemColorCount; i++) {
+        const char *name = ElementNames[i];
+        EXPECT_NE(std::string::npos, saved.find("\r\n" + (name + ("=" + Rgb(wanted[i]))) + "\r\n")) << name;
+        EXPECT_EQ(Rgb(wanted[i]), Profile("colors", name)) << name;
     }
 }
