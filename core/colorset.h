@@ -60,9 +60,10 @@ enum ColorElement {
     kColorWindowFrame, kColorMenuText, kColorWindowText, kColorTitleText, kColorActiveBorder, kColorInactiveBorder,
     kColorAppWorkspace, kColorHilight, kColorHilightText, kColorButtonFace, kColorButtonShadow, kColorGrayText,
     kColorButtonText, kColorInactiveTitleText, kColorButtonHilight, kColorButtonDkShadow, kColorButtonLight,
-    kColorInfoText, kColorInfoWindow, kColorButtonAlternateFace, kColorHotTracking, kColorGradientActiveTitle,
+    kColorInfoText, kColorInfoWindow, kColorButtonAlternateFace, kColorHotTrackingColor, kColorGradientActiveTitle,
     kColorGradientInactiveTitle, kColorMenuHilight, kColorMenuBar
 };
+static_assert(kColorMenuBar + 1 == kSystemColorCount, "one constant per row of the element table");
 // A kept element: leave it at the desktop's current color when applied.
 const int32_t kKeepColor = -1;
 
