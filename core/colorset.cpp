@@ -17,16 +17,24 @@ constexpr Column<T> MakeColumn(Pick pick) {
     return column;
 }
 
-// The table's rows stand at their own index, and a color-set file's elements
-// come first.
+constexpr bool BeginsWith(const char *text, const char *prefix) {
+    while (*prefix && *prefix == *text) prefix++, text++;
+    return *prefix == '\0';
+}
+
+// The table's rows stand at their own index, a color-set file's elements
+// come first, and no name begins with a name that stands after it.
 constexpr bool TableInOrder() {
-    for (int i = 0; i < kSystemColorCount; i++)
+    for (int i = 0; i < kSystemColorCount; i++) {
         if (kElementTable[i].index != i ||
             ((kElementTable[i].holders & kHeldByColorSetFile) != 0) != (i < kElementCount))
             return false;
+        for (int later = i + 1; later < kSystemColorCount; later++)
+            if (BeginsWith(kElementTable[i].name, kElementTable[later].name)) return false;
+    }
     return true;
 }
-static_assert(TableInOrder(), "element rows in index order, a color-set file's first");
+static_assert(TableInOrder(), "element rows in index order, a color-set file's first, a prefix before its names");
 
 constexpr Column<const char *> kNames = MakeColumn<const char *>([](const ElementRow &row) { return row.name; });
 constexpr Column<int> kIndexes = MakeColumn<int>([](const ElementRow &row) { return row.index; });
