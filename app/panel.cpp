@@ -3,7 +3,7 @@
 #include <string.h>
 
 #include "../colors/apply.h"
-#include "../colors/colfile.h"
+#include "../colors/setfile.h"
 #include "../colors/schemes.h"
 #include "../colors/syscolors.h"
 #include "../core/capacity.h"

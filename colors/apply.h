@@ -9,7 +9,8 @@
 // silently, and one that cannot be opened is reported as not accessible).
 enum ApplyRoad { kFromList, kFromCommandLine };
 
-// Applies the file's colors and, when it names one, its wallpaper; the
-// wallpaper's messages are owned by owner. True when the colors were
-// applied.
+// Applies the file's colors in one call (a .col file's nineteen, every
+// color a theme names; the others keep the desktop's) and, when it names
+// one, its wallpaper; the wallpaper's messages are owned by owner. True
+// when the colors were applied.
 bool ApplyColorSetFile(HWND owner, const char *path, ApplyRoad road);

@@ -17,7 +17,8 @@ ColorSet DesktopColorSet() {
     return set;
 }
 
-void PutColorsBack(const ColorSet &set) {
+// The nineteen, a kept one at the desktop's color, in one call.
+static void WriteColors(const ColorSet &set) {
     COLORREF values[kElementCount];
     HDC dc = GetDC(g_app.MainWindow);
     for (int i = 0; i < kElementCount; i++) {
@@ -30,22 +31,59 @@ void PutColorsBack(const ColorSet &set) {
 }
 
 void ApplyColors(const ColorSet &set) {
-    RecordApply(DesktopColorSet());
-    PutColorsBack(set);
+    RecordApply(DesktopWholeColors());
+    WriteColors(set);
 }
 
+void CaptureColors(WholeColorSet *set) {
+    for (int i = 0; i < kSystemColorCount; i++) set->value[i] = (int32_t)ReadSysColor(i);
+}
+
+WholeColorSet DesktopWholeColors() {
+    WholeColorSet set;
+    CaptureColors(&set);
+    return set;
+}
+
+static WholeColorSet WriteWholeColors(const WholeColorSet &set) {
+    int elements[kSystemColorCount];
+    COLORREF values[kSystemColorCount];
+    int count = 0;
+    HDC dc = GetDC(g_app.MainWindow);
+    for (int i = 0; i < kSystemColorCount; i++) {
+        if (set.value[i] == kKeepColor) continue;
+        COLORREF v = (COLORREF)set.value[i];
+        if (IsNearestColorElement(i) && dc) v = GetNearestColor(dc, v);
+        elements[count] = i, values[count++] = v;
+    }
+    if (dc) ReleaseDC(g_app.MainWindow, dc);
+    if (count) WriteSysColors(count, elements, values);
+    WholeColorSet taken = WholeKept;
+    for (int k = 0; k < count; k++)
+        if (ReadSysColor(elements[k]) == values[k]) taken.value[elements[k]] = (int32_t)values[k];
+    return taken;
+}
+
+WholeColorSet ApplyColors(const WholeColorSet &set) {
+    RecordApply(DesktopWholeColors());
+    return WriteWholeColors(set);
+}
+
+void PutColorsBack(const WholeColorSet &set) { WriteWholeColors(set); }
+
 bool UndoLastApply() {
-    ColorSet before;
+    WholeColorSet before;
     if (!TakeLastApply(&before)) return false;
-    PutColorsBack(before);
+    WriteWholeColors(before);
     return true;
 }
 
-ProfileWrite WriteColorsToWinIni(const ColorSet &set) {
+ProfileWrite WriteColorsToWinIni(const WholeColorSet &set) {
     WaitCursor wait;
-    ProfileLock lock;  // nineteen keys that belong together
+    ProfileLock lock;  // keys that belong together
     ProfileWrite result = lock.Held() ? kProfileWritten : kProfileBusy;
-    for (int i = 0; i < kElementCount && lock.Held(); i++) {
+    for (int i = 0; i < kSystemColorCount && lock.Held(); i++) {
+        if (set.value[i] == kKeepColor) continue;
         char text[16];
         FormatRgbText(set.value[i], text, sizeof text);
         if (WriteProfileText("colors", ElementNames[i], text) != kProfileWritten) result = kProfileWriteFailed;

@@ -8,12 +8,10 @@
 #include "../core/capacity.h"
 #include "../core/mbtext.h"
 #include "../core/theme_text.h"
-#include "../messages/msgbox.h"
 #include "../platform/files.h"
 #include "../platform/textcode.h"
 #include "../platform/win32.h"
-#include "colfile.h"
-#include "syscolors.h"
+#include "textfile.h"
 #include "wallpaper.h"
 
 // The modules a theme may take its name from: files of the Windows
@@ -64,12 +62,6 @@ void ThemeTitle(const char *text, const char *path, char *title, size_t cap) {
     CopyTextCut(title, cap, shown ? shown : "");
 }
 
-bool ThemeColors(const char *text, const char *path, const ColorSet &base, ColorSet *set) {
-    if (ThemeColorsFromText(text, base, set) > 0) return true;
-    ShowMessage(nullptr, kMsgThemeWithoutColors, path, MB_OK | MB_ICONHAND);
-    return false;
-}
-
 ThemeWallpaperResult ThemeWallpaper(const char *text, char *path, size_t cap, int32_t *tile) {
     char value[kFullPathCap], expanded[kFullPathCap], full[kFullPathCap];
     if (ThemeValue(text, kThemeSectionDesktop, "Wallpaper", value, sizeof value) != kThemeValueRead || !value[0])
@@ -86,7 +78,7 @@ ThemeWallpaperResult ThemeWallpaper(const char *text, char *path, size_t cap, in
     return kThemeWallpaperFound;
 }
 
-bool WriteThemeFile(const ColorSet &colors, const char *path, const char *name, const char *wallpaper,
+bool WriteThemeFile(const WholeColorSet &colors, const char *path, const char *name, const char *wallpaper,
                     int32_t tile) {
     std::string text;
     return WriteComposedText(path, ComposeThemeFile(colors, name, wallpaper, tile, &text), text);

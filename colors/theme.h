@@ -11,9 +11,6 @@
 // ("@module,-id") that can be loaded, else the file's base name. Display
 // text: cut to cap.
 void ThemeTitle(const char *text, const char *path, char *title, size_t cap);
-// The theme's colors over base. False, after a message naming the file,
-// when it names none of the nineteen elements.
-bool ThemeColors(const char *text, const char *path, const ColorSet &base, ColorSet *set);
 // Found, with the full path and the tile flag, when the theme names a
 // wallpaper file that exists. Environment variables in the path are
 // expanded; a path that does not fit is refused, never cut. OffMachine,
@@ -22,6 +19,7 @@ bool ThemeColors(const char *text, const char *path, const ColorSet &base, Color
 enum ThemeWallpaperResult { kThemeWallpaperNone, kThemeWallpaperFound, kThemeWallpaperOffMachine };
 ThemeWallpaperResult ThemeWallpaper(const char *text, char *path, size_t cap, int32_t *tile);
 
-// Writes a theme file; false after the cannot-save message.
-bool WriteThemeFile(const ColorSet &colors, const char *path, const char *name, const char *wallpaper,
+// Writes a theme file, every color that is not kept; false after the
+// cannot-save message.
+bool WriteThemeFile(const WholeColorSet &colors, const char *path, const char *name, const char *wallpaper,
                     int32_t tile);

@@ -12,11 +12,10 @@
 // Apply), then shows the primary edition's About text.
 static void GreetingSequence() {
     ShowStrings(nullptr, IDS_GREETING, kOneString, MB_OK | MB_SYSTEMMODAL);
-    ColorSet previous;
-    CaptureColors(&previous);
+    const WholeColorSet previous = DesktopWholeColors();
     size_t appliesBefore = AppliesRecorded();
     ApplyColors(GreetingColors);
-    if (ColorsMatch(GreetingColors, previous)) {
+    if (ColorsMatch(GreetingColors, ColorSetPart(previous))) {
         ShowStrings(nullptr, IDS_ALREADY_1, kWholeRun, MB_OK);
     } else if (ShowStrings(nullptr, IDS_TAKEOVER_1, kWholeRun, MB_YESNO) == IDNO) {
         PutColorsBack(previous);

@@ -15,6 +15,7 @@
 #include "../core/mbtext.h"
 #include "../core/resource.h"
 #include "../core/savename.h"
+#include "../core/scene.h"
 #include "../messages/msgbox.h"
 #include "../platform/listbox.h"
 #include "../state/applied.h"
@@ -28,9 +29,9 @@ namespace {
 struct Editor {
     CommandArgs args;
     EntryColors entry;  // as read, or as saved last
-    ColorSet edited;
-    ColorSet desktop;      // the desktop's colors as the editor opened: kept elements show them, Cancel restores them
-    ColorSet lastApplied;  // what Apply put on the desktop last
+    WholeColorSet edited;
+    WholeColorSet desktop;      // the desktop's colors as the editor opened: kept elements show them, Cancel restores them
+    WholeColorSet lastApplied;  // what Apply put on the desktop last
     bool applied;
     bool saved;            // nothing edited since the last save: the caption says so
     size_t appliesBefore;  // the applies of the run before the editor's own, which Cancel forgets
@@ -42,30 +43,38 @@ COLORREF g_customColors[16] = {};  // the chooser's custom colors, kept for the 
 
 Editor *EditorOf(HWND dialog) { return (Editor *)GetWindowLongPtrA(dialog, DWLP_USER); }
 
-bool SameColors(const ColorSet &a, const ColorSet &b) { return memcmp(a.value, b.value, sizeof a.value) == 0; }
+bool SameColors(const WholeColorSet &a, const WholeColorSet &b) { return memcmp(a.value, b.value, sizeof a.value) == 0; }
+
+// An element the entry's kind of file holds: the others are shown, never edited.
+bool IsHeld(const Editor &editor, int element) { return ElementHeldBy(element, editor.entry.holds); }
 
 // Something differs from the entry as read or saved last.
 bool IsModified(const Editor &editor) { return !SameColors(editor.edited, editor.entry.colors); }
 
 // The colors the editor shows: each element's own, or the desktop's when it
 // is kept.
-ColorSet ShownColors(const Editor &editor) {
-    ColorSet shown = editor.edited;
-    for (int i = 0; i < kElementCount; i++)
+WholeColorSet ShownColors(const Editor &editor) {
+    WholeColorSet shown = editor.edited;
+    for (int i = 0; i < kSystemColorCount; i++)
         if (shown.value[i] == kKeepColor) shown.value[i] = editor.desktop.value[i];
     return shown;
 }
 
 int ChosenInList(HWND dialog) {
     int chosen = (int)SendDlgItemMessageA(dialog, IDC_EDIT_ELEMENTS, LB_GETCURSEL, 0, 0);
-    return chosen >= 0 && chosen < kElementCount ? chosen : 0;
+    return chosen >= 0 && chosen < kSystemColorCount ? chosen : 0;
 }
 
-void ShowChosenElement(HWND dialog, Editor *editor, int chosen, const ColorSet &shown) {
+// Its value, and a note when the entry leaves it to the desktop or cannot
+// hold it at all (its Color... is then off).
+void ShowChosenElement(HWND dialog, Editor *editor, int chosen, const WholeColorSet &shown) {
     uint32_t color = (uint32_t)shown.value[chosen];
     char value[48], kept[kRunEntryLimit] = "";
     snprintf(value, sizeof value, "R %u  G %u  B %u", color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-    if (editor->edited.value[chosen] == kKeepColor) LoadEditionString(IDS_EDIT_KEPT, kept, sizeof kept);
+    bool held = IsHeld(*editor, chosen);
+    if (!held) LoadEditionString(IDS_EDIT_NOT_HELD, kept, sizeof kept);
+    else if (editor->edited.value[chosen] == kKeepColor) LoadEditionString(IDS_EDIT_KEPT, kept, sizeof kept);
+    EnableWindow(GetDlgItem(dialog, IDC_EDIT_COLOR), held);
     SetDlgItemTextA(dialog, IDC_EDIT_VALUE, value);
     SetDlgItemTextA(dialog, IDC_EDIT_KEPT, kept);
     if (editor->swatch) DeleteObject(editor->swatch);
@@ -73,19 +82,20 @@ void ShowChosenElement(HWND dialog, Editor *editor, int chosen, const ColorSet &
     InvalidateRect(GetDlgItem(dialog, IDC_EDIT_SWATCH), nullptr, TRUE);
 }
 
-// Each text on its background (the window, the menu bar, the active title
-// bar, the selected item, the button face): the ratio, marked when under
-// 4.5:1.
-void ShowContrast(HWND dialog, const ColorSet &shown) {
+// Each text on its background (the window, the menu bar, the active and the
+// inactive title bar, the selected item, the button face, the tooltip): the
+// ratio, marked when under 4.5:1.
+void ShowContrast(HWND dialog, const WholeColorSet &shown) {
     static const int kPairs[][2] = {{kColorWindowText, kColorWindow}, {kColorMenuText, kColorMenu},
                                     {kColorTitleText, kColorActiveTitle}, {kColorHilightText, kColorHilight},
-                                    {kColorButtonText, kColorButtonFace}};
+                                    {kColorButtonText, kColorButtonFace}, {kColorInactiveTitleText, kColorInactiveTitle},
+                                    {kColorInfoText, kColorInfoWindow}};
     std::string lines;
     char hardToRead[kRunEntryLimit];
     LoadEditionString(IDS_EDIT_HARD_TO_READ, hardToRead, sizeof hardToRead);
     for (const auto &pair : kPairs) {
         char text[kRunEntryLimit], line[2 * kRunEntryLimit];
-        LoadEditionString(IDS_ELEMENT_FIRST + pair[0], text, sizeof text);
+        LoadEditionString(ElementNameStringId(pair[0]), text, sizeof text);
         double ratio = ContrastRatio(shown.value[pair[0]], shown.value[pair[1]]);
         snprintf(line, sizeof line, "%s  %.2f:1  %s\r\n", text, ratio, ratio < kReadableContrast ? hardToRead : "");
         lines += line;
@@ -111,7 +121,7 @@ void ShowSaveState(HWND dialog, const Editor &editor) {
 // The scene, the list, the element's value and the save state, all in step.
 void ShowEdited(HWND dialog, int chosen) {
     Editor *editor = EditorOf(dialog);
-    const ColorSet shown = ShownColors(*editor);
+    const WholeColorSet shown = ShownColors(*editor);
     SendDlgItemMessageA(dialog, IDC_EDIT_ELEMENTS, LB_SETCURSEL, chosen, 0);
     ShowScene(GetDlgItem(dialog, IDC_EDIT_SCENE), shown, chosen);
     ShowChosenElement(dialog, editor, chosen, shown);
@@ -125,9 +135,9 @@ void FillElementList(HWND dialog) {
     HDC dc = GetDC(list);
     HGDIOBJ oldFont = SelectObject(dc, (HFONT)SendMessageA(list, WM_GETFONT, 0, 0));
     int widest = 0;
-    for (int i = 0; i < kElementCount; i++) {
+    for (int i = 0; i < kSystemColorCount; i++) {
         char name[kRunEntryLimit];
-        LoadEditionString(IDS_ELEMENT_FIRST + i, name, sizeof name);
+        LoadEditionString(ElementNameStringId(i), name, sizeof name);
         SendMessageA(list, LB_ADDSTRING, 0, (LPARAM)name);
         SIZE size = {};
         if (GetTextExtentPoint32A(dc, name, (int)strlen(name), &size) && size.cx > widest) widest = size.cx;
@@ -149,6 +159,7 @@ INT_PTR OnEditorInit(HWND dialog, Editor *editor) {
 void OnChooseColor(HWND dialog) {
     Editor *editor = EditorOf(dialog);
     int chosen = ChosenInList(dialog);
+    if (!IsHeld(*editor, chosen)) return;
     CHOOSECOLORA chooser = {};
     chooser.lStructSize = sizeof chooser;
     chooser.hwndOwner = dialog;
@@ -218,7 +229,9 @@ void OnSaveAs(HWND dialog) {
     SaveStateRecord before = g_saveState;
     ProposeEntry(*editor);
     char saved[kFullPathCap];
-    switch (SaveColorsAs(dialog, &editor->edited, saved, sizeof saved)) {
+    std::string keep;  // a theme keeps all it holds when saved as a theme
+    bool theme = editor->entry.holds == kHeldByTheme && PatchedEntryText(editor->entry, editor->edited, &keep);
+    switch (SaveColorsAs(dialog, &editor->edited, saved, sizeof saved, theme ? &keep : nullptr)) {
     case kSaveAsCancelled:  // the main window's Save As proposes what it did before
         g_saveState = before;
         return;

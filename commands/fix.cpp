@@ -6,7 +6,7 @@
 
 void FixWithCurrentColorCommand(const CommandArgs &args) {
     if (ShowStrings(args.owner, RunningEdition().fixQuestionRun, kWholeRun, MB_YESNO) != IDYES) return;
-    ColorSet colors;
+    WholeColorSet colors;  // every color: the whole desktop survives a restart
     CaptureColors(&colors);
     ProfileWrite colorsWritten = WriteColorsToWinIni(colors);
     ProfileWrite schemeCleared = ClearCurrentScheme();

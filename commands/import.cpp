@@ -2,8 +2,7 @@
 
 #include <string.h>
 
-#include "../colors/colfile.h"
-#include "../colors/syscolors.h"
+#include "../colors/setfile.h"
 #include "../colors/theme.h"
 #include "../colors/wallpaper.h"
 #include "../core/capacity.h"
@@ -50,27 +49,32 @@ bool ImportFile(const char *destination, const char *source, const std::string *
     return false;
 }
 
-// A theme comes in as a complete color-set file named after it: its name as
-// every title, its colors over the desktop's current ones, and its
-// wallpaper when that file is there. False when source is no theme (or
-// cannot be read: the copy then tells).
+// A theme comes in as a theme beside the program, named after its file:
+// its name, every color it names (the others are left to the desktop, as
+// the source leaves them) and the whole path of its wallpaper when that
+// file is there, so that applying it from the list gives the desktop the
+// source gives from wherever it was. A theme already beside the program is
+// that file. False when source is no theme (or cannot be read: the copy
+// then tells).
 static bool ImportTheme(const char *source, const char *programDir, char *destination, size_t cap) {
     FileText file;
     if (!LoadThemeText(source, &file)) return false;
-    char base[kFullPathCap], title[kPathCap], wallpaper[kFullPathCap];
+    char base[kFullPathCap], title[kPathCap], wallpaper[kFullPathCap], from[kFullPathCap], to[kFullPathCap];
     int32_t tile = 0;
-    ColorSet colors;
+    WholeColorSet colors;
     if (!FileBaseName(source, base, sizeof base) || !CopyText(destination, cap, programDir) ||
-        !AppendText(destination, cap, base) || !AppendText(destination, cap, ".col")) {
+        !AppendText(destination, cap, base) || !AppendText(destination, cap, ".theme")) {
         destination[0] = '\0';
         ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
-    } else if (ThemeColors(file.text, source, DesktopColorSet(), &colors) &&
+    } else if (GetFullPath(source, from, sizeof from) && GetFullPath(destination, to, sizeof to) &&
+               lstrcmpiA(from, to) == 0) {
+        return true;
+    } else if (SetFileColors(file.text, source, WholeKept, &colors) &&
                (!FileExists(destination) ||
                 ShowMessage(g_app.MainWindow, kMsgReplace, destination, MB_YESNO | MB_ICONQUESTION) == IDYES)) {
         ThemeTitle(file.text, source, title, sizeof title);
-        bool paper = ThemeWallpaper(file.text, wallpaper, sizeof wallpaper, &tile) == kThemeWallpaperFound &&
-                     strlen(wallpaper) <= kMaxWallpaperNameBytes;
-        WriteColorSetFile(colors, destination, title, title, title, paper ? wallpaper : nullptr, tile);
+        bool paper = ThemeWallpaper(file.text, wallpaper, sizeof wallpaper, &tile) == kThemeWallpaperFound;
+        WriteThemeFile(colors, destination, title, paper ? wallpaper : nullptr, tile);
     }
     return true;
 }

@@ -1,5 +1,5 @@
 // The import of a chosen file into the program's directory: a color-set file
-// is copied, a theme becomes a color-set file.
+// is copied, a theme is written as a theme with every color it names.
 #pragma once
 #include <stddef.h>
 
@@ -10,9 +10,10 @@
 // source's bytes. True when the file was copied into place; false after a
 // message, or on No, with the destination as it was.
 bool ImportFile(const char *destination, const char *source, const std::string *text = nullptr);
-// Imports source beside the program: a theme as a complete color-set file
-// named after it, any other file as a copy under its own name (a color-set
-// file that names a wallpaper off the machine without those lines, so that
-// the name travels no further). destination names the file that now stands,
-// or would stand, beside the program; it is empty when no such name fits.
+// Imports source beside the program: a theme as a theme file named after
+// it (its wallpaper only when on this machine), any other file as a copy
+// under its own name (a color-set file that names a wallpaper off the
+// machine without those lines, so that the name travels no further).
+// destination names the file that now stands, or would stand, beside the
+// program; it is empty when no such name fits.
 void ImportIntoProgramDir(const char *source, char *destination, size_t cap);

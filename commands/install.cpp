@@ -1,6 +1,6 @@
 #include "install.h"
 
-#include "../colors/colfile.h"
+#include "../colors/setfile.h"
 #include "../colors/schemes.h"
 #include "../core/capacity.h"
 #include "../core/entryname.h"

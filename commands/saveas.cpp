@@ -1,14 +1,14 @@
 #include "saveas.h"
 
-#include "../colors/colfile.h"
+#include "../colors/setfile.h"
 #include "../colors/syscolors.h"
-#include "../colors/theme.h"
+#include "../colors/textfile.h"
 #include "../colors/wallpaper.h"
 #include "../core/capacity.h"
 #include "../core/mbtext.h"
 #include "../core/resource.h"
 #include "../core/savename.h"
-#include "../core/theme_text.h"
+#include "../core/setfile_text.h"
 #include "../messages/msgbox.h"
 #include "../platform/files.h"
 #include "../state/appstate.h"
@@ -134,31 +134,14 @@ LV_EXPORT INT_PTR CALLBACK SaveAsDlg(HWND dialog, UINT message, WPARAM wParam, L
     return DialogProcedure(dialog, message, wParam, OnSaveAsInit, OnSaveAsCommand);
 }
 
-// A theme carries one name: the English title, or in the Japanese editions
-// the first title given; and the whole path of the wallpaper in force.
-static bool SaveTheme(const ColorSet &colors, const char *path) {
-    const char *titles[] = {g_saveState.titlePrimary.Get(), g_saveState.titleSibling.Get(),
-                            g_saveState.titleEnglish.Get()};
-    const char *name = "";
-    for (int i = RunningEdition().english ? 2 : 0; i < 3 && !name[0]; i++)
-        if (titles[i]) name = titles[i];
-    char wallpaper[kFullPathCap];
-    int32_t tile = 0;
-    bool withWallpaper = g_saveState.withWallpaper && ReadCurrentWallpaperPath(wallpaper, sizeof wallpaper, &tile);
-    return WriteThemeFile(colors, path, name, withWallpaper ? wallpaper : nullptr, tile);
+bool SaveColors(const WholeColorSet &colors) {
+    if (!g_saveState.fileName.present) return false;
+    const SetFileTitles titles = {g_saveState.titlePrimary.Get(), g_saveState.titleSibling.Get(),
+                                  g_saveState.titleEnglish.Get()};
+    return WriteSetFile(g_saveState.fileName.text, colors, titles, g_saveState.withWallpaper);
 }
 
-bool SaveColors(const ColorSet &colors) {
-    if (!g_saveState.fileName.present) return false;
-    const char *path = g_saveState.fileName.text;
-    if (HasThemeExtension(path)) return SaveTheme(colors, path);
-    char wallpaper[kFullPathCap];
-    int32_t tile = 0;
-    bool withWallpaper = g_saveState.withWallpaper && ReadCurrentWallpaper(wallpaper, sizeof wallpaper, &tile);
-    return WriteColorSetFile(colors, path, g_saveState.titlePrimary.Get(), g_saveState.titleSibling.Get(),
-                             g_saveState.titleEnglish.Get(), withWallpaper ? wallpaper : nullptr,
-                             withWallpaper ? tile : 0);
-}
+bool SaveColors(const ColorSet &colors) { return SaveColors(WholeOf(colors)); }
 
 // A name taken from whatever directory is current: no drive, and no
 // backslash before it.
@@ -185,7 +168,8 @@ void ProposeSaveName(const char *name, const char *fullPath) {
     ProposeTheSavedFile(fullPath);
 }
 
-SaveAsOutcome SaveColorsAs(HWND owner, const ColorSet *colors, char *savedPath, size_t cap) {
+SaveAsOutcome SaveColorsAs(HWND owner, const WholeColorSet *colors, char *savedPath, size_t cap,
+                           const std::string *theme) {
     if (cap) savedPath[0] = '\0';
     if (DialogBoxParamA(ResourceModule(), RunningEdition().saveAsTemplate, owner, SaveAsDlg, 0) != IDOK)
         return kSaveAsCancelled;
@@ -193,7 +177,10 @@ SaveAsOutcome SaveColorsAs(HWND owner, const ColorSet *colors, char *savedPath, 
     // resolves it.
     char full[MAX_PATH];
     bool placed = GetFullPath(g_saveState.fileName.text, full, sizeof full);
-    bool written = SaveColors(colors ? *colors : DesktopColorSet());
+    const char *name = g_saveState.fileName.text;
+    bool written = theme && SetFileFormForName(name) == kSetFileTheme
+                       ? WriteComposedText(name, kComposed, *theme)
+                       : SaveColors(colors ? *colors : DesktopWholeColors());
     if (placed) ProposeTheSavedFile(full);
     return written && placed && CopyText(savedPath, cap, full) ? kSaveAsSaved : kSaveAsFailed;
 }

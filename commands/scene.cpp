@@ -1,5 +1,7 @@
 #include "scene.h"
 
+#include <string.h>
+
 #include "../core/resource.h"
 #include "../messages/msgbox.h"
 #include "../state/appstate.h"
@@ -9,7 +11,7 @@ namespace {
 const char kSceneClass[] = "LumivaneScene";
 
 struct SceneState {
-    ColorSet colors;
+    WholeColorSet colors;
     int chosen;
     SceneWords words;
 };
@@ -23,10 +25,8 @@ HFONT SceneFont(HWND scene) {
     return font ? font : (HFONT)GetStockObject(SYSTEM_FONT);
 }
 
-SceneLayout LayOutFor(HDC dc, const RECT &client) {
-    TEXTMETRICA metrics = {};
-    GetTextMetricsA(dc, &metrics);
-    return LayOutScene(client.right, client.bottom, metrics.tmHeight);
+SceneLayout LayOutFor(HDC dc, const RECT &client, const SceneWords &words) {
+    return LayOutSceneFor(dc, client.right, client.bottom, words, SystemSceneStyle());
 }
 
 void Choose(HWND scene, int element) {
@@ -46,7 +46,7 @@ LRESULT OnScenePaint(HWND scene) {
     if (memory && bitmap) {
         HGDIOBJ oldBitmap = SelectObject(memory, bitmap), oldFont = SelectObject(memory, SceneFont(scene));
         const SceneState &state = *StateOf(scene);
-        SceneLayout layout = LayOutFor(memory, client);
+        SceneLayout layout = LayOutFor(memory, client, state.words);
         DrawScene(memory, layout, state.colors, state.words);
         if (GetFocus() == scene) {
             const SceneRect &o = layout.outline[state.chosen];
@@ -69,36 +69,40 @@ LRESULT OnSceneClick(HWND scene, LPARAM lParam) {
     GetClientRect(scene, &client);
     HDC dc = GetDC(scene);
     HGDIOBJ oldFont = SelectObject(dc, SceneFont(scene));
-    int element = HitTestScene(LayOutFor(dc, client), (short)LOWORD(lParam), (short)HIWORD(lParam));
+    int element = HitTestScene(LayOutFor(dc, client, StateOf(scene)->words), (short)LOWORD(lParam),
+                               (short)HIWORD(lParam));
     SelectObject(dc, oldFont);
     ReleaseDC(scene, dc);
     if (element >= 0) Choose(scene, element);
     return 0;
 }
 
-// The arrow keys step through the elements in their order, round; Home and
-// End go to the first and the last.
+// The arrow keys step through the elements the scene shows, in their order,
+// round; Home and End go to the first and the last.
 LRESULT OnSceneKey(HWND scene, WPARAM key) {
-    int chosen = StateOf(scene)->chosen;
-    switch (key) {
-    case VK_LEFT:
-    case VK_UP:
-        return Choose(scene, (chosen + kElementCount - 1) % kElementCount), 0;
-    case VK_RIGHT:
-    case VK_DOWN:
-        return Choose(scene, (chosen + 1) % kElementCount), 0;
-    case VK_HOME:
-        return Choose(scene, 0), 0;
-    case VK_END:
-        return Choose(scene, kElementCount - 1), 0;
-    default:
-        return 0;
+    int step = key == VK_LEFT || key == VK_UP ? kSystemColorCount - 1 : key == VK_RIGHT || key == VK_DOWN ? 1 : 0;
+    if (key == VK_HOME || key == VK_END) {
+        StateOf(scene)->chosen = key == VK_HOME ? kSystemColorCount - 1 : 0;  // the next shown from either end
+        step = key == VK_HOME ? 1 : kSystemColorCount - 1;
     }
+    if (!step) return 0;
+    RECT client;
+    GetClientRect(scene, &client);
+    HDC dc = GetDC(scene);
+    HGDIOBJ oldFont = SelectObject(dc, SceneFont(scene));
+    const SceneLayout layout = LayOutFor(dc, client, StateOf(scene)->words);
+    SelectObject(dc, oldFont);
+    ReleaseDC(scene, dc);
+    int element = StateOf(scene)->chosen;
+    for (int tries = 0; tries < kSystemColorCount; tries++)
+        if (layout.sample[element = (element + step) % kSystemColorCount].x >= 0) break;
+    Choose(scene, element);
+    return 0;
 }
 
 LRESULT OnSceneCreate(HWND scene) {
     SceneState *state = new SceneState();
-    state->colors = AllKept;
+    state->colors = WholeKept;
     LoadSceneWords(&state->words);
     SetWindowLongPtrA(scene, 0, (LONG_PTR)state);
     return TRUE;
@@ -143,7 +147,7 @@ bool RegisterSceneClass() {
     return RegisterClassA(&wc) != 0;
 }
 
-void ShowScene(HWND scene, const ColorSet &colors, int chosen) {
+void ShowScene(HWND scene, const WholeColorSet &colors, int chosen) {
     StateOf(scene)->colors = colors;
     StateOf(scene)->chosen = chosen;
     InvalidateRect(scene, nullptr, FALSE);
@@ -153,21 +157,87 @@ int ChosenElement(HWND scene) { return StateOf(scene)->chosen; }
 
 void LoadSceneWords(SceneWords *words) {
     for (int i = 0; i < kSceneWordCount; i++)
-        LoadEditionString(IDS_SCENE_WORD_FIRST + i, words->text[i], sizeof words->text[i]);
+        LoadEditionString(SceneWordStringId(i), words->text[i], sizeof words->text[i]);
 }
 
-void DrawScene(HDC dc, const SceneLayout &layout, const ColorSet &colors, const SceneWords &words) {
-    for (int i = 0; i < layout.partCount; i++) {  // a fill of one color, no brush to make
-        const SceneRect &r = layout.parts[i].rect;
-        RECT rect = {r.left, r.top, r.right, r.bottom};
-        SetBkColor(dc, (COLORREF)colors.value[layout.parts[i].element]);
-        ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rect, "", 0, nullptr);
-    }
-    SetBkMode(dc, TRANSPARENT);
+SceneStyle SystemSceneStyle() {
+    BOOL gradient = FALSE, flat = FALSE;
+    SystemParametersInfoA(SPI_GETGRADIENTCAPTIONS, 0, &gradient, 0);
+    SystemParametersInfoA(SPI_GETFLATMENU, 0, &flat, 0);
+    return {gradient != FALSE, flat != FALSE};
+}
+
+SceneLayout LayOutSceneFor(HDC dc, int width, int height, const SceneWords &words, SceneStyle style) {
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    int widths[kSceneWordCount] = {};
     for (int i = 0; i < kSceneWordCount; i++) {
-        const SceneRect &b = layout.words[i].box;
-        RECT box = {b.left, b.top, b.right, b.bottom};
-        SetTextColor(dc, (COLORREF)colors.value[layout.words[i].element]);
-        DrawTextA(dc, words.text[i], -1, &box, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+        SIZE size = {};
+        if (GetTextExtentPoint32A(dc, words.text[i], (int)strlen(words.text[i]), &size)) widths[i] = size.cx;
     }
+    return LayOutScene(width, height, metrics.tmHeight, widths, style);
+}
+
+namespace {
+
+void FillColor(HDC dc, int left, int top, int right, int bottom, COLORREF color) {  // no brush to make
+    RECT rect = {left, top, right, bottom};
+    SetBkColor(dc, color);
+    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rect, "", 0, nullptr);
+}
+
+// One channel of a caption's fade at step of steps.
+int Blend(COLORREF from, COLORREF to, int shift, int step, int steps) {
+    int a = (from >> shift) & 0xFF, b = (to >> shift) & 0xFF;
+    return steps > 0 ? a + (b - a) * step / steps : a;
+}
+
+void DrawPart(HDC dc, const ScenePart &part, const WholeColorSet &colors, const SceneWords &words) {
+    const SceneRect &r = part.rect;
+    auto color = [&](int element) { return (COLORREF)colors.value[element]; };
+    switch (part.kind) {
+    case kPartFill:
+        FillColor(dc, r.left, r.top, r.right, r.bottom, color(part.element));
+        return;
+    case kPartGradient: {  // column by column, the ends in the two colors themselves
+        const COLORREF from = color(part.element), to = color(part.element2);
+        for (int x = r.left, steps = r.right - r.left - 1; x < r.right; x++) {
+            int step = x - r.left;
+            FillColor(dc, x, r.top, x + 1, r.bottom,
+                      RGB(Blend(from, to, 0, step, steps), Blend(from, to, 8, step, steps),
+                          Blend(from, to, 16, step, steps)));
+        }
+        return;
+    }
+    case kPartRaisedEdge:
+    case kPartSunkenEdge:  // each line lit at the top and left, then shaded at the bottom and right over its corners
+        for (int line = 0, t = part.thickness; line < 2; line++) {
+            const int l = r.left + line * t, tp = r.top + line * t, rt = r.right - line * t, b = r.bottom - line * t;
+            const COLORREF lit = color(PartElementAt(part, l, tp)), shaded = color(PartElementAt(part, rt - 1, b - 1));
+            FillColor(dc, l, tp, rt, tp + t, lit), FillColor(dc, l, tp, l + t, b, lit);
+            FillColor(dc, l, b - t, rt, b, shaded), FillColor(dc, rt - t, tp, rt, b, shaded);
+        }
+        return;
+    case kPartArrowUp:
+    case kPartArrowDown:  // a few pixels, as the hit test sees them
+        for (int y = r.top; y < r.bottom; y++)
+            for (int x = r.left; x < r.right; x++) {
+                int element = PartElementAt(part, x, y);
+                if (element >= 0) SetPixelV(dc, x, y, color(element));
+            }
+        return;
+    case kPartText: {
+        RECT box = {r.left, r.top, r.right, r.bottom};
+        SetTextColor(dc, color(part.element));
+        DrawTextA(dc, words.text[part.word], -1, &box, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+        return;
+    }
+    }
+}
+
+}  // namespace
+
+void DrawScene(HDC dc, const SceneLayout &layout, const WholeColorSet &colors, const SceneWords &words) {
+    SetBkMode(dc, TRANSPARENT);
+    for (int i = 0; i < layout.partCount; i++) DrawPart(dc, layout.parts[i], colors, words);
 }

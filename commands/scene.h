@@ -14,12 +14,16 @@ enum { kSceneChosen = 1 };  // the notification, as a list's LBN_SELCHANGE
 bool RegisterSceneClass();
 // What the control shows: every element's color (none kept) and the
 // element chosen.
-void ShowScene(HWND scene, const ColorSet &colors, int chosen);
+void ShowScene(HWND scene, const WholeColorSet &colors, int chosen);
 int ChosenElement(HWND scene);
 // The scene's words in the running edition's language.
 struct SceneWords {
     char text[kSceneWordCount][64];
 };
 void LoadSceneWords(SceneWords *words);
-// Draws the scene laid out for dc's font into dc.
-void DrawScene(HDC dc, const SceneLayout &layout, const ColorSet &colors, const SceneWords &words);
+// How the system draws captions and menu bars now.
+SceneStyle SystemSceneStyle();
+// The scene laid out for a client area in dc's font, its words measured.
+SceneLayout LayOutSceneFor(HDC dc, int width, int height, const SceneWords &words, SceneStyle style);
+// Draws the scene into dc, back to front.
+void DrawScene(HDC dc, const SceneLayout &layout, const WholeColorSet &colors, const SceneWords &words);

@@ -143,5 +143,10 @@
 #define IDS_EDIT_HARD_TO_READ     1051
 #define IDS_SYSMENU_UNDO          1052
 #define IDS_EDIT_SAVED            1053  /* the caption's mark after a save */
+#define IDS_EDIT_NOT_HELD         1054  /* an element the entry's kind of file does not hold */
+/* The scene's further words and the names of the elements after the
+ * nineteen, each run in order. */
+#define IDS_SCENE_WORD_MORE       1060  /* five words after the first six */
+#define IDS_ELEMENT_MORE          1065  /* the twelve elements from 19 to 30 */
 
 #endif /* LUMIVANE_RESOURCE_H */

@@ -2,7 +2,24 @@
 
 #include <string.h>
 
-const uint16_t SchemeFieldOrder[kSchemeFieldCount] = {1, 12, 5, 8, 4, 7, 2, 3, 9, 10, 11, 6, 0};
+namespace {
+
+struct FieldOrder {
+    uint16_t element[kSchemeFieldCount];
+};
+
+constexpr FieldOrder MakeFieldOrder() {
+    FieldOrder order = {};
+    for (const ElementRow &row : kElementTable)
+        if (row.schemeField) order.element[row.schemeField - 1] = (uint16_t)row.index;
+    return order;
+}
+
+constexpr FieldOrder kFieldOrder = MakeFieldOrder();
+
+}  // namespace
+
+const uint16_t *const SchemeFieldOrder = kFieldOrder.element;
 
 static int HexDigitValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';

@@ -6,10 +6,11 @@
 
 #include "colorset.h"
 
-enum { kSchemeFieldCount = 13 };
+enum { kSchemeFieldCount = CountElementsHeldBy(kHeldByScheme) };
 
-// Element index of each position 1..13 (stored from index 0).
-extern const uint16_t SchemeFieldOrder[kSchemeFieldCount];
+// Element index of each position 1..13 (stored from index 0), from the
+// element table.
+extern const uint16_t *const SchemeFieldOrder;
 
 // Overwrites the positioned elements of set from a scheme line; elements
 // the line does not reach keep their values.

@@ -62,18 +62,19 @@ void ForEachKey(const char *text, const char *section, Take take) {
     }
 }
 
-// Three decimal numbers between blanks, and nothing else.
+// Three decimal numbers from 0 to 255 between blanks, and nothing else.
 bool ParseRgb(const char *p, const char *end, int32_t *color) {
     unsigned rgb[3];
     for (unsigned &c : rgb) {
         while (p < end && IsLineBlank(*p)) p++;
         if (p == end || *p < '0' || *p > '9') return false;
         c = 0;
-        while (p < end && *p >= '0' && *p <= '9') c = c * 10 + (unsigned)(*p++ - '0');  // wraps: low byte kept
+        while (p < end && *p >= '0' && *p <= '9')
+            if ((c = c * 10 + (unsigned)(*p++ - '0')) > 255) return false;
     }
     while (p < end && IsLineBlank(*p)) p++;
     if (p != end) return false;
-    *color = MakeColor((int)(rgb[0] & 0xFF), (int)(rgb[1] & 0xFF), (int)(rgb[2] & 0xFF));
+    *color = MakeColor((int)rgb[0], (int)rgb[1], (int)rgb[2]);
     return true;
 }
 
@@ -107,22 +108,61 @@ ThemeValueResult ThemeValue(const char *text, const char *section, const char *k
     return result;
 }
 
-int ThemeColorsFromText(const char *text, const ColorSet &current, ColorSet *set) {
-    *set = current;
-    bool taken[kElementCount] = {};
+int ThemeColorsFromText(const char *text, const WholeColorSet &base, WholeColorSet *set) {
+    *set = base;
+    bool taken[kSystemColorCount] = {};
     int count = 0;
     ForEachKey(text, kThemeSectionColors, [&](const IniLine &l) {
-        for (int i = 0; i < kElementCount; i++) {
+        for (int i = 0; i < kSystemColorCount; i++) {
             if (taken[i] || !SameWord(l.keyBegin, l.keyEnd, ElementNames[i])) continue;
             if (ParseRgb(l.valueBegin, l.valueEnd, &set->value[i])) taken[i] = true, count++;
             break;
         }
-        return count == kElementCount;
+        return count == kSystemColorCount;
     });
     return count;
 }
 
-ComposeResult ComposeThemeFile(const ColorSet &colors, const char *name, const char *wallpaper, int32_t tile,
+bool PatchThemeText(const std::string &text, const WholeColorSet &before, const WholeColorSet &after,
+                    std::string *out) {
+    *out = text;
+    if (!IsThemeText(text.c_str())) return false;
+    for (int element = 0; element < kSystemColorCount; element++) {
+        if (after.value[element] == before.value[element] || after.value[element] == kKeepColor) continue;
+        char rgb[16];
+        FormatRgbText(after.value[element], rgb, sizeof rgb);
+        // The line the reader takes (the first with a good color), else the
+        // first that names the element; a new one after the section's last key.
+        const char *base = out->c_str(), *taken = nullptr, *named = nullptr, *after_ = nullptr, *eolOf = nullptr;
+        IniLine target;
+        bool inside = false;
+        for (const char *line = base; line && *line; line = NextLine(line)) {
+            IniLine l = ReadIniLine(line);
+            if (l.sectionBegin) {
+                inside = SameWord(l.sectionBegin, l.sectionEnd, kThemeSectionColors);
+                if (inside && !after_) after_ = NextLine(line), eolOf = line;
+                continue;
+            }
+            if (!inside || !l.keyBegin) continue;
+            after_ = NextLine(line), eolOf = line;
+            if (!SameWord(l.keyBegin, l.keyEnd, ElementNames[element])) continue;
+            int32_t color;
+            if (!taken && ParseRgb(l.valueBegin, l.valueEnd, &color)) taken = line, target = l;
+            if (!named && !taken) named = line, target = l;
+        }
+        if (taken || named) {  // its value rewritten, the rest of the line kept
+            out->replace((size_t)(target.valueBegin - base), (size_t)(target.valueEnd - target.valueBegin), rgb);
+            continue;
+        }
+        const std::string eol = *LineEnd(eolOf) == '\r' ? "\r\n" : "\n";
+        size_t at = after_ ? (size_t)(after_ - base) : out->size();
+        if (at > 0 && (*out)[at - 1] != '\n') out->insert(at, eol), at += eol.size();
+        out->insert(at, std::string(ElementNames[element]) + "=" + rgb + eol);
+    }
+    return true;
+}
+
+ComposeResult ComposeThemeFile(const WholeColorSet &colors, const char *name, const char *wallpaper, int32_t tile,
                                std::string *out) {
     out->clear();
     if (wallpaper && *LineEnd(wallpaper)) return kComposeNameTooLong;
@@ -130,7 +170,7 @@ ComposeResult ComposeThemeFile(const ColorSet &colors, const char *name, const c
     AppendLine(out, "DisplayName=" + std::string(name, LineEnd(name) - name));
     AppendLine(out, "");
     AppendLine(out, std::string("[") + kThemeSectionColors + "]");
-    for (int i = 0; i < kElementCount; i++) {
+    for (int i = 0; i < kSystemColorCount; i++) {
         if (colors.value[i] == kKeepColor) continue;  // a theme that names no color keeps the desktop's
         char rgb[16];
         FormatRgbText(colors.value[i], rgb, sizeof rgb);

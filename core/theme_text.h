@@ -30,13 +30,23 @@ enum ThemeValueResult { kThemeValueAbsent, kThemeValueRead, kThemeValueTooLong }
 // fit is refused, never cut: value is then empty.
 ThemeValueResult ThemeValue(const char *text, const char *section, const char *key, char *value, size_t cap);
 
-// Fills set from current, then from the lines of the colors section that
-// name one of the nineteen elements whole with three numbers (the first
-// such line of an element counts). The number of elements taken.
-int ThemeColorsFromText(const char *text, const ColorSet &current, ColorSet *set);
+// Fills set from base, then from the lines of the colors section that name
+// an element whole, in any case, with three numbers from 0 to 255 (the
+// first such line of an element counts; a badly given color leaves the
+// element as base has it). The number of elements taken.
+int ThemeColorsFromText(const char *text, const WholeColorSet &base, WholeColorSet *set);
+
+// The text of a theme with the colors that differ from before to after
+// written into it: the value of the line the reader takes for such an
+// element rewritten, or a line added after the colors section's last key.
+// Every other byte stays. False, out holding the text as it was, when the
+// text is no theme.
+bool PatchThemeText(const std::string &text, const WholeColorSet &before, const WholeColorSet &after,
+                    std::string *out);
 
 // The text of a theme, lines ended by CR LF: its name (cut at a line end),
-// the colors as "Name=R G B" (a kept one has no line), and the wallpaper and tile flag when
-// a wallpaper is given. A wallpaper of more than one line is refused.
-ComposeResult ComposeThemeFile(const ColorSet &colors, const char *name, const char *wallpaper, int32_t tile,
+// every color as "Name=R G B" (a kept one has no line), and the wallpaper
+// and tile flag when a wallpaper is given. A wallpaper of more than one line
+// is refused.
+ComposeResult ComposeThemeFile(const WholeColorSet &colors, const char *name, const char *wallpaper, int32_t tile,
                                std::string *out);

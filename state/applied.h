@@ -6,11 +6,11 @@
 #include "../core/colorset.h"
 
 // Keeps the colors found before an apply; past the limit the oldest go.
-void RecordApply(const ColorSet &before);
+void RecordApply(const WholeColorSet &before);
 bool CanUndoApply();
 // The colors before the last apply, which is forgotten. False when there
 // is none.
-bool TakeLastApply(ColorSet *before);
+bool TakeLastApply(WholeColorSet *before);
 // How many applies are kept; forgetting those after the first count (what
 // the editor's Cancel has taken back itself).
 size_t AppliesRecorded();

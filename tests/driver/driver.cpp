@@ -159,11 +159,11 @@ static std::string Probe(const std::string &arguments) {
     return ReadBytes(out);
 }
 
-std::vector<COLORREF> DesktopColors() {
+std::vector<COLORREF> DesktopColors(size_t count) {
     std::vector<COLORREF> colors;
-    std::string out = Probe("colors");
+    std::string out = Probe("colors " + std::to_string(count));
     char *p = &out[0], *end;
-    for (unsigned long v; colors.size() < 19 && (v = strtoul(p, &end, 16), end != p); p = end) colors.push_back(v);
+    for (unsigned long v; colors.size() < count && (v = strtoul(p, &end, 16), end != p); p = end) colors.push_back(v);
     return colors;
 }
 

@@ -39,8 +39,9 @@ void PostCommand(HWND window, int id);  // a menu item, or a dialog's button
 void Notify(HWND dialog, int id, int code);  // returns once it is handled
 HWND FocusOf(HWND window);
 
-// The desktop as a fresh process sees it (colors 0x00BBGGRR).
-std::vector<COLORREF> DesktopColors();
+// The desktop as a fresh process sees it (colors 0x00BBGGRR): the first nineteen colors, or count; the colors given
+// are set from element 0 on.
+std::vector<COLORREF> DesktopColors(size_t count = 19);
 void SetDesktopColors(const std::vector<COLORREF> &colors);
 std::string DesktopWallpaper();
 std::string Profile(const char *section, const char *key, const char *file = nullptr);

@@ -54,9 +54,9 @@ void Choose(const App &app, int command, const std::string &entry, const Boxes &
 std::string Scheme(const char *name) { return Profile("COLOR SCHEMES", name, "control.ini"); }
 void SetScheme(const char *name, const char *line) { SetProfile("COLOR SCHEMES", name, line, "control.ini"); }
 
-std::vector<COLORREF> StartingColors(const std::vector<std::pair<int, COLORREF>> &changes) {
+std::vector<COLORREF> StartingColors(const std::vector<std::pair<int, COLORREF>> &changes, unsigned count) {
     std::vector<COLORREF> c;
-    for (unsigned i = 0; i < 19; i++) c.push_back(0x00302010u + i * 0x000A0B07u);
+    for (unsigned i = 0; i < count; i++) c.push_back(0x00302010u + i * 0x000A0B07u);
     for (const auto &change : changes) c[change.first] = change.second;
     return c;
 }

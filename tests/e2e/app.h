@@ -29,7 +29,7 @@ void Choose(const App &app, int command, const std::string &entry, const Boxes &
 std::string Scheme(const char *name);  // of control.ini
 void SetScheme(const char *name, const char *line);
 
-// A neutral palette to start from, with some elements changed.
-std::vector<COLORREF> StartingColors(const std::vector<std::pair<int, COLORREF>> &changes = {});
+// A neutral palette to start from, with some elements changed: the first nineteen elements, or count.
+std::vector<COLORREF> StartingColors(const std::vector<std::pair<int, COLORREF>> &changes = {}, unsigned count = 19);
 // A current-form file with an English title and these color lines (and what follows them).
 std::string ColFile(const std::string &english, const std::string &lines);

@@ -20,16 +20,30 @@ static HWND DialogWith(const App &app, int controlId) {
     return found;
 }
 
-static void ClickOnElement(HWND scene, int element) {
+// Clicks where the scene shows an element, laid out as the program lays it out: its words (from the program's
+// resources, in the edition's language) measured in the system font, in the system's drawing style.
+static void ClickOnElement(const std::string &exe, HWND scene, int element) {
+    HMODULE program = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     RECT client;
     GetClientRect(scene, &client);
     HDC dc = GetDC(scene);
     HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FONT));  // the editor's dialogs name no font
     TEXTMETRICA font = {};
     GetTextMetricsA(dc, &font);
-    SelectObject(dc, old), ReleaseDC(scene, dc);
-    const ScenePoint at = LayOutScene(client.right, client.bottom, font.tmHeight).sample[element];
-    PostMessageA(scene, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    int widths[kSceneWordCount] = {};
+    for (int i = 0; i < kSceneWordCount; i++) {
+        char word[64] = "";
+        SIZE size = {};
+        LoadStringA(program, SceneWordStringId(i) + (GetACP() == 932 ? IDS_JAPANESE_OFFSET : 0), word, sizeof word);
+        GetTextExtentPoint32A(dc, word, (int)strlen(word), &size);
+        widths[i] = size.cx;
+    }
+    SelectObject(dc, old), ReleaseDC(scene, dc), FreeLibrary(program);
+    BOOL gradient = FALSE, flat = FALSE;
+    SystemParametersInfoA(SPI_GETGRADIENTCAPTIONS, 0, &gradient, 0);
+    SystemParametersInfoA(SPI_GETFLATMENU, 0, &flat, 0);
+    const SceneLayout layout = LayOutScene(client.right, client.bottom, font.tmHeight, widths, {!!gradient, !!flat});
+    PostMessageA(scene, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(layout.sample[element].x, layout.sample[element].y));
 }
 
 // A color for the chosen element, given through the system's chooser.
@@ -67,7 +81,7 @@ static void EditorRoads() {
     ASSERT_TRUE(WaitFor([&] { return (menu = WindowOf(app.program, "#32768")) != nullptr; }));
     PostMessageA(menu, WM_CHAR, 'e', 0);  // Edit
     HWND editor = DialogWith(app, IDC_EDIT_SCENE), elements = GetDlgItem(editor, IDC_EDIT_ELEMENTS);
-    ClickOnElement(GetDlgItem(editor, IDC_EDIT_SCENE), kColorMenu);
+    ClickOnElement(p.exe, GetDlgItem(editor, IDC_EDIT_SCENE), kColorMenu);
     EXPECT_TRUE(WaitFor([&] { return SendMessageW(elements, LB_GETCURSEL, 0, 0) == kColorMenu; }));
     EXPECT_NE("", TextOf(GetDlgItem(editor, IDC_EDIT_KEPT))) << "the file keeps the desktop's menu color";
     PickColor(app, editor);

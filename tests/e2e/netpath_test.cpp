@@ -16,9 +16,10 @@ static void NetworkWallpapers(const char *exe, bool english) {
         ColFile("Net", "Window= 4 5 6\r\n[WallPaper]\r\nWallpaper= " + kShare + "\r\nTileWallpaper= 1\r\n");
     WriteBytes(p.dir + "net.col", col), WriteBytes(away + "away.col", col);
     SetEnvironmentVariableA("LVSHARE", "\\\\LVHOST\\share");  // expanded in the theme, as %SystemRoot% would be
-    WriteBytes(p.dir + "far.theme", "[Theme]\r\nDisplayName=@%LVSHARE%\\themeui.dll,-2013\r\n"
-                                    "[Control Panel\\Colors]\r\nWindow=7 8 9\r\n"
-                                    "[Control Panel\\Desktop]\r\nWallpaper=%LVSHARE%\\x.bmp\r\n");
+    const std::string theme = "[Theme]\r\nDisplayName=@%LVSHARE%\\themeui.dll,-2013\r\n"
+                              "[Control Panel\\Colors]\r\nWindow=7 8 9\r\n"
+                              "[Control Panel\\Desktop]\r\nWallpaper=%LVSHARE%\\x.bmp\r\n";
+    WriteBytes(p.dir + "far.theme", theme), WriteBytes(away + "farther.theme", theme);
     struct { const char *file, *entry; COLORREF window; } sets[] = {{"net.col", "(net.col)\tNet", 0x060504},
                                                                      {"far.theme", "(far.theme)\tfar", 0x090807}};
     for (const auto &s : sets) {  // from the command line: one box, then the end
@@ -41,14 +42,15 @@ static void NetworkWallpapers(const char *exe, bool english) {
         PostCommand(editor, IDCANCEL);
         EXPECT_TRUE(WaitFor([&] { return !IsWindow(editor); }));
     }
-    for (const std::string &source : {away + "away.col", p.dir + "far.theme"}) {  // Add
+    for (const std::string &source : {away + "away.col", away + "farther.theme"}) {  // Add
         HWND dialog = OpenDialog(app, IDM_ADD, nullptr);
         SetTextOf(GetDlgItem(dialog, IDC_FILENAME), source);
         PostCommand(dialog, IDOK);
-        EXPECT_TRUE(WaitFor([&] { return Listed(app, source.back() == 'l' ? "(away.col)\tNet" : "(far.col)\tfar"); }));
+        const char *entry = source.back() == 'l' ? "(away.col)\tNet" : "(farther.theme)\tfarther";
+        EXPECT_TRUE(WaitFor([&] { return Listed(app, entry); })) << entry;
     }
     EXPECT_EQ(ColFile("Net", "Window= 4 5 6\r\n[WallPaper]\r\nTileWallpaper= 1\r\n"), ReadBytes(p.dir + "away.col"));
-    EXPECT_EQ(std::string::npos, ReadBytes(p.dir + "far.col").find("[WallPaper]"));
+    EXPECT_EQ(std::string::npos, ReadBytes(p.dir + "farther.theme").find("Wallpaper"));
     EXPECT_EQ(0, ExitApp(app));
 }
 

@@ -162,7 +162,7 @@ static void OpenApplySaveAsExit() {
     CreateDirectoryA((p.dir + "sub").c_str(), nullptr), CreateDirectoryA((p.dir + "sub\\sub").c_str(), nullptr);
     WriteBytes(p.dir + "road.col", ColFile("Road", "Background= 1 2 3\r\n"));
     SetProfile("COLOR SCHEMES", nullptr, nullptr, "control.ini");
-    SetDesktopColors(StartingColors());
+    SetDesktopColors(StartingColors({}, 31));  // every color: the restart shows them all kept
     App app = StartApp(p, elsewhere);
     PostCommand(app.main, IDM_OPEN);
     EXPECT_TRUE(WaitFor([&] { return DesktopColors() == StartingColors({{1, 0x030201}}); }));

@@ -2,6 +2,7 @@
 #include "check.h"
 #include "core/colfile_text.h"
 #include "core/mbtext.h"
+#include "core/setfile_text.h"
 #include "core/theme_text.h"
 
 static void ReadAny(const char *text, size_t cap) {
@@ -21,9 +22,13 @@ static void ReadAny(const char *text, size_t cap) {
         Check(TitleFromText(text, (Edition)e, title.data(), cap) >> 1 == 0 && strstr(text, title.Text().c_str())
               && !strpbrk(title.data(), "\r\n"), "a title: one line of the text");
     }
-    const int taken = ThemeColorsFromText(text, current, &set);
-    Check(taken >= 0 && taken <= kElementCount && (!IsThemeText(text) || DetectColorSetForm(text) == kFormNeither),
+    WholeColorSet whole;
+    const int taken = ThemeColorsFromText(text, WholeKept, &whole);
+    Check(taken >= 0 && taken <= kSystemColorCount && (!IsThemeText(text) || DetectColorSetForm(text) == kFormNeither),
           "a theme's colors: at most one line an element");
+    if (SetFileColorsFromText(text, WholeKept, &whole, &bad) == kSetColorsRead && SetFileFormOf(text) != kSetFileTheme)
+        for (int i = kElementCount; i < kSystemColorCount; i++)
+            Check(whole.value[i] == kKeepColor, "a .col file: nineteen colors, never the others");
     for (const char *key : {"DisplayName", "Wallpaper"}) {
         Exact value(cap);
         const ThemeValueResult r = ThemeValue(text, key[0] == 'D' ? "Theme" : "Control Panel\\Desktop", key,

@@ -2,30 +2,42 @@
 #include "core/scene.h"
 #include "test_support.h"
 
-// At three sizes and line heights, each element's sample point lies inside the scene and a click there selects that
-// element; a click outside selects none.
+static const int kWidths[kSceneWordCount] = {96, 30, 30, 80, 100, 20, 60, 60, 30, 24, 36};
+
+// At three sizes and line heights, in either drawing style: each element's sample point lies inside the scene and a
+// click there selects it; every element the desktop draws with is shown; a click outside selects none.
 TEST(Scene, EverySamplePointSelectsItsElement) {
-    const struct { int width, height, line; } sizes[] = {{200, 140, 16}, {320, 220, 16}, {480, 330, 24}};
-    for (const auto &size : sizes) {
-        const SceneLayout scene = LayOutScene(size.width, size.height, size.line);
-        for (int e = 0; e < kElementCount; e++) {
-            const ScenePoint p = scene.sample[e];
-            EXPECT_TRUE(p.x >= 0 && p.x < size.width && p.y >= 0 && p.y < size.height) << ElementNames[e];
-            EXPECT_EQ(e, HitTestScene(scene, p.x, p.y)) << ElementNames[e] << " in " << size.width << "x" << size.height;
+    const struct { int width, height, line; } sizes[] = {{280, 200, 16}, {320, 220, 16}, {480, 330, 24}};
+    for (const auto &size : sizes)
+        for (bool modern : {false, true}) {
+            const SceneLayout scene = LayOutScene(size.width, size.height, size.line, kWidths, {modern, modern});
+            for (int e = 0; e < kSystemColorCount; e++) {
+                const ScenePoint p = scene.sample[e];
+                // Gradients and flat menus show only in the modern style; ButtonAlternateFace never.
+                bool shown = e != kColorButtonAlternateFace &&
+                             (modern || (e != kColorGradientActiveTitle && e != kColorGradientInactiveTitle &&
+                                         e != kColorMenuBar && e != kColorMenuHilight));
+                EXPECT_EQ(shown, p.x >= 0 && p.x < size.width && p.y >= 0 && p.y < size.height)
+                    << ElementNames[e] << " in " << size.width << "x" << size.height << (modern ? ", modern" : "");
+                if (shown) EXPECT_EQ(e, HitTestScene(scene, p.x, p.y)) << ElementNames[e] << " in " << size.width;
+            }
+            EXPECT_EQ(-1, HitTestScene(scene, size.width, 0));
+            EXPECT_EQ(-1, HitTestScene(scene, -1, size.height / 2));
         }
-        EXPECT_EQ(-1, HitTestScene(scene, size.width, 0));
-        EXPECT_EQ(-1, HitTestScene(scene, -1, size.height / 2));
-    }
 }
 
-// A click on a word selects the word's element; beside it, the part under it.
-TEST(Scene, WordsSelectTheirElement) {
-    const SceneLayout scene = LayOutScene(320, 220, 16);
+// A click on a word selects its element; beside the word, on the blank part of a caption or of the window, the caption
+// or the window.
+TEST(Scene, WordsAndBlanks) {
+    const SceneLayout scene = LayOutScene(320, 220, 16, kWidths, {true, true});
     struct { int x, y, element; } cases[] = {
         // x    y    element
-        {150,  122, kColorWindowText},  // on the window's text
-        {150,  82,  kColorTitleText},   // on the caption's words
-        {212,  195, kColorButtonFace},  // on the button, away from its word
+        {150,  85,  kColorTitleText},            // on the caption's words
+        {100,  85,  kColorActiveTitle},          // on its blank part, left
+        {250,  85,  kColorGradientActiveTitle},  // and right
+        {110,  126, kColorWindowText},           // on the window's text
+        {240,  126, kColorWindow},               // beside it
+        {180,  128, kColorMenuText},             // on the open menu's item
     };
     for (size_t i = 0; i < std::size(cases); i++)
         EXPECT_EQ(cases[i].element, HitTestScene(scene, cases[i].x, cases[i].y)) << "row " << i;

@@ -77,25 +77,28 @@ TEST(Files, ImportOutcomes) {
     }
 }
 
-// The editor's Save patches a file only when every other byte survives: a file with a byte-order mark, or with a NUL
-// inside, goes through Save As and stays as it is.
+// The editor's Save patches a file only when every other byte survives (a theme's comments and other sections too): a
+// file with a byte-order mark, or with a NUL inside, goes through Save As and stays as it is.
 TEST(Files, EditorSaveNeverCutsAFile) {
     const std::string list = "[WindowsSystemColors] VER01.00\r\n[ListOfColors]\r\nMenu= 1 1 1\r\n";
     const std::string paper = std::string("[Notes]\r\na\0b\r\n", 14) + "[WallPaper]\r\nWallpaper= w.bmp\r\n";
+    const std::string theme = "; mine\r\n[control panel\\colors]\r\nscrollbar=9 9 x\r\nMenu=1 1 1\r\n\r\n[Sounds]\r\n";
     struct { std::string bytes; EntrySave result; std::string after; } cases[] = {
         // bytes on disk             result              bytes after
         {list,                       kEntrySaved,        list + "Scrollbar= 1 2 3\r\n"},
         {"\xEF\xBB\xBF" + list,       kEntryNeedsSaveAs,  "\xEF\xBB\xBF" + list},
         {list + paper,               kEntryNeedsSaveAs,  list + paper},
+        {theme,                      kEntrySaved,        "; mine\r\n[control panel\\colors]\r\nscrollbar=1 2 3\r\n"
+                                                         "Menu=1 1 1\r\nInfoText=4 5 6\r\n\r\n[Sounds]\r\n"},
     };
     UseEdition(kEditionEnglish);
     EntryColors entry = {};
     CopyText(entry.path, sizeof entry.path, (FreshDir() + "e.col").c_str());
-    ColorSet edited = AllKept;
-    edited.value[kColorScrollbar] = MakeColor(1, 2, 3);
+    WholeColorSet edited = WholeKept;
+    edited.value[kColorScrollbar] = MakeColor(1, 2, 3), edited.value[kColorInfoText] = MakeColor(4, 5, 6);
     for (size_t i = 0; i < std::size(cases); i++) {
         WriteBytes(entry.path, cases[i].bytes);
-        entry.text = cases[i].bytes, entry.colors = AllKept;
+        entry.bytes = entry.text = cases[i].bytes, entry.colors = WholeKept;
         ScriptBoxes();
         EXPECT_EQ(cases[i].result, SaveEntryColors(nullptr, &entry, edited)) << "row " << i;
         EXPECT_EQ(cases[i].after, ReadBytes(entry.path)) << "row " << i;

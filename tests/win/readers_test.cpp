@@ -1,6 +1,6 @@
 // Reading color-set files: each failure shows its message, with its icon, the edition's caption and no owner.
 #include "../../colors/apply.h"
-#include "../../colors/colfile.h"
+#include "../../colors/setfile.h"
 #include "script.h"
 
 TEST(Readers, EachFailureShowsItsMessage) {

@@ -1,10 +1,30 @@
 // What the program keeps in win.ini and control.ini, against Wine's real profile files.
 #include "../../app/startup.h"
 #include "../../colors/schemes.h"
+#include "../../colors/syscolors.h"
 #include "../../commands/fix.h"
 #include "../../commands/install.h"
 #include "../../core/mbtext.h"
 #include "script.h"
+
+// A whole set: what it names, in one call, and nothing else; a color the desktop did not take (some Wine keeps no
+// ButtonAlternateFace) is never reported as applied.
+TEST(Settings, WholeSetAppliedAsTheDesktopTakesIt) {
+    const WholeColorSet before = DesktopWholeColors();
+    const int32_t face = RGB(1, 2, 3), bar = RGB(4, 5, 6);
+    WholeColorSet set = WholeKept;
+    set.value[kColorButtonAlternateFace] = face, set.value[kColorMenuBar] = bar;
+    const WholeColorSet taken = ApplyColors(set), after = DesktopWholeColors();
+    ApplyColors(before);
+    EXPECT_EQ(bar, taken.value[kColorMenuBar]);
+    EXPECT_EQ(bar, after.value[kColorMenuBar]);
+    const int32_t faceShown = after.value[kColorButtonAlternateFace];
+    EXPECT_EQ(faceShown == face ? face : kKeepColor, taken.value[kColorButtonAlternateFace]);
+    for (int i = 0; i < kColorButtonAlternateFace; i++) {
+        EXPECT_EQ(kKeepColor, taken.value[i]) << i;
+        EXPECT_EQ(before.value[i], after.value[i]) << i;
+    }
+}
 
 // Built from the whole base name; a value too long to be read back whole is never written.
 TEST(Settings, AssociationIsKeptOrWrittenWhole) {

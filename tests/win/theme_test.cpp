@@ -1,6 +1,6 @@
 // Theme files as the program reads them: every encoding brought into the system code page, the name the list shows,
 // the colors, and a wallpaper taken only when its file is there.
-#include "../../colors/colfile.h"
+#include "../../colors/setfile.h"
 #include "../../colors/theme.h"
 #include "../../core/resource.h"
 #include "script.h"
@@ -47,7 +47,7 @@ TEST(Theme, EveryEncodingInTheSystemCodePage) {
         EXPECT_EQ(c.title != "-", ReadColorSetColors(&set, path.c_str()) && set.value[5] == 0x060504) << "row " << i;
     }
     SetCurrentDirectoryA("C:\\");
-    WriteBytes(path, "[Control Panel\\Colors]\r\nInfoWindow=1 2 3\r\n");
+    WriteBytes(path, "[Control Panel\\Colors]\r\nInfoWindow=1 2 300\r\n");  // no color given well
     ScriptBoxes();
     ColorSet set;
     EXPECT_FALSE(ReadColorSetColors(&set, path.c_str()));

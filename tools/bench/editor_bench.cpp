@@ -106,12 +106,10 @@ void Mark(const char *name) {
     if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
 }
 
-double DrawOnce(HDC dc, SIZE size, const ColorSet &colors, const SceneWords &words) {
+double DrawOnce(HDC dc, SIZE size, const WholeColorSet &colors, const SceneWords &words) {
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
-    TEXTMETRICA metrics = {};
-    GetTextMetricsA(dc, &metrics);
-    DrawScene(dc, LayOutScene(size.cx, size.cy, metrics.tmHeight), colors, words);
+    DrawScene(dc, LayOutSceneFor(dc, size.cx, size.cy, words, SystemSceneStyle()), colors, words);
     GdiFlush();
     QueryPerformanceCounter(&end);
     return Microseconds(start, end);
@@ -176,8 +174,8 @@ int main(int argc, char **argv) {
     HGDIOBJ oldBitmap = SelectObject(dc, bitmap), oldFont = SelectObject(dc, GetStockObject(SYSTEM_FONT));
     SceneWords words;
     LoadSceneWords(&words);
-    ColorSet colors;
-    for (int i = 0; i < kElementCount; i++) colors.value[i] = RGB(13 * i, 250 - 9 * i, 40);
+    WholeColorSet colors;
+    for (int i = 0; i < kSystemColorCount; i++) colors.value[i] = RGB(8 * i, 250 - 7 * i, 40);
     DrawOnce(dc, size, colors, words);
     times.clear();
     for (int i = 0; i < draws; i++) times.push_back(DrawOnce(dc, size, colors, words));

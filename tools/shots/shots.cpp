@@ -48,12 +48,13 @@ const DWORD kGrabEveryMs = 100;
 const DWORD kSliceMs = kLogoTickMs / 5;   // the logo is looked at five times a tick
 
 // The starting desktop: the colors a fresh Wine prefix gives elements 0 to 18.
-const COLORREF kPalette[kElementCount] = {
+const COLORREF kPalette[] = {
     RGB(255, 255, 255), RGB(37, 111, 149),  RGB(50, 150, 250),  RGB(128, 128, 128), RGB(255, 255, 255),
     RGB(255, 255, 255), RGB(158, 158, 158), RGB(0, 0, 0),       RGB(0, 0, 0),       RGB(0, 0, 0),
     RGB(255, 255, 255), RGB(255, 255, 255), RGB(128, 128, 128), RGB(48, 150, 250),  RGB(255, 255, 255),
     RGB(245, 245, 245), RGB(166, 166, 166), RGB(166, 166, 166), RGB(0, 0, 0),
 };
+static_assert(std::size(kPalette) == kElementCount, "one color per element of a color-set file");
 
 // The greeting's opening words, its question, its pardon and what it says when it finds its colors already there;
 // the Japanese About text.
