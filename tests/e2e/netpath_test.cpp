@@ -1,8 +1,7 @@
-// A wallpaper on another machine named inside a file, applied from the command line and from the list, opened in the
-// editor and imported by Add: the colors arrive, the refusal is told once, Add's copies name no such wallpaper. The
-// theme's name comes from a module on the share, which is never loaded: the list shows its base name.
-// scripts/test serves \\LVHOST\share from the prefix and traces the names every process looks up: none under it
-// before the marker, after which this test looks there itself, to show that the share answers and is traced.
+// A wallpaper on another machine named inside a file (a theme's name in a module there too), applied from the command
+// line and the list, opened in the editor, imported by Add: the colors arrive, the refusal is told once, Add's copies
+// name no such wallpaper. scripts/test serves \\LVHOST\share and traces the names every process looks up: none under
+// it before the marker, after which this test looks there itself (the share answers, and it is traced).
 #include "app.h"
 #include "core/colorset.h"
 

@@ -19,7 +19,6 @@ TEST_F(ShiftJisTest, NetworkAndDevicePaths) {
         {"C:\\LV\\",           "..\\..\\..\\x.bmp",           'l',  "C:\\x.bmp",                      false},
         {"C:\\Windows",        "..\\..\\\\host\\share\\x",    'l',  "C:\\host\\share\\x",             false},
         {"C:\\LV\\",           "Z:\\x.bmp",                   'l',  "Z:\\x.bmp",                      false},  // mapped
-        {"C:\\LV\\",           "D:x.bmp",                     'l',  "D:\\x.bmp",                      false},
         {"C:\\ソ\\",            "ソ\\..\\x.bmp",                'l',  "C:\\ソ\\x.bmp",                   false},
         {"\\\\srv\\apps\\lv\\", "x.bmp",                      'l',  "\\\\srv\\apps\\lv\\x.bmp",       false},
         {"\\\\srv\\apps\\lv",  "sub\\..\\..\\LV\\x.bmp",      'l',  "\\\\srv\\apps\\LV\\x.bmp",       false},
@@ -37,17 +36,15 @@ TEST_F(ShiftJisTest, NetworkAndDevicePaths) {
 }
 
 // Add's copy of a color-set file: the lines naming a refused wallpaper go (in any wallpaper section, the last one
-// without its line end), every other byte stays; a legacy file has no wallpaper.
+// without its line end), every other byte stays.
 TEST(NetworkPaths, DroppedFromCopies) {
-    const std::string head = "[WindowsSystemColors]\r\n[ENGLISH]\r\nWallpaper= \\\\h\\s\r\n[ListOfColors]\r\n"
-                             "[WallPaper]\r\nWallpaper= x.bmp\r\nWallpaper= \\\\h\\s\\x.bmp\r\n"
-                             "TileWallpaper= 1\r\n[WallPaper]\n";
-    const std::string legacy = "[るみべいん]\r\n[WallPaper]\r\nWallpaper= \\\\h\\s\\x.bmp\r\n";
+    const std::string top = "[WindowsSystemColors]\r\n[ENGLISH]\r\nWallpaper= \\\\h\\s\r\n[ListOfColors]\r\n"
+                            "[WallPaper]\r\nWallpaper= x.bmp\r\n", end = "TileWallpaper= 1\r\n[WallPaper]\n";
     const auto refused = [](const char *name) { return PlaceOfPath(name) != kPlaceLocal; };
     std::string out;
-    EXPECT_TRUE(DropRefusedWallpapers((head + "Wallpaper=//h/s/x.bmp").c_str(), refused, &out));
-    EXPECT_EQ("[WindowsSystemColors]\r\n[ENGLISH]\r\nWallpaper= \\\\h\\s\r\n[ListOfColors]\r\n"
-              "[WallPaper]\r\nWallpaper= x.bmp\r\nTileWallpaper= 1\r\n[WallPaper]\n", out);
-    EXPECT_FALSE(DropRefusedWallpapers(legacy.c_str(), refused, &out));
-    EXPECT_EQ(legacy, out);
+    EXPECT_FALSE(DropRefusedWallpapers((top + end).c_str(), refused, &out));
+    EXPECT_EQ(top + end, out);
+    const std::string named = top + "Wallpaper= \\\\h\\s\\x.bmp\r\n" + end + "Wallpaper=//h/s/x";  // last, unended
+    EXPECT_TRUE(DropRefusedWallpapers(named.c_str(), refused, &out));
+    EXPECT_EQ(top + end, out);
 }
