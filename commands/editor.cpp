@@ -30,7 +30,7 @@ struct Editor {
     CommandArgs args;
     EntryColors entry;  // as read, or as saved last
     WholeColorSet edited;
-    WholeColorSet desktop;      // the desktop's colors as the editor opened: kept elements show them, Cancel restores them
+    WholeColorSet desktop;      // the desktop's colors as the editor opened: kept ones show them, Cancel restores them
     WholeColorSet lastApplied;  // what Apply put on the desktop last
     bool applied;
     bool saved;            // nothing edited since the last save: the caption says so
@@ -43,7 +43,9 @@ COLORREF g_customColors[16] = {};  // the chooser's custom colors, kept for the 
 
 Editor *EditorOf(HWND dialog) { return (Editor *)GetWindowLongPtrA(dialog, DWLP_USER); }
 
-bool SameColors(const WholeColorSet &a, const WholeColorSet &b) { return memcmp(a.value, b.value, sizeof a.value) == 0; }
+bool SameColors(const WholeColorSet &a, const WholeColorSet &b) {
+    return memcmp(a.value, b.value, sizeof a.value) == 0;
+}
 
 // An element the entry's kind of file holds: the others are shown, never edited.
 bool IsHeld(const Editor &editor, int element) { return ElementHeldBy(element, editor.entry.holds); }
@@ -86,10 +88,11 @@ void ShowChosenElement(HWND dialog, Editor *editor, int chosen, const WholeColor
 // inactive title bar, the selected item, the button face, the tooltip): the
 // ratio, marked when under 4.5:1.
 void ShowContrast(HWND dialog, const WholeColorSet &shown) {
-    static const int kPairs[][2] = {{kColorWindowText, kColorWindow}, {kColorMenuText, kColorMenu},
-                                    {kColorTitleText, kColorActiveTitle}, {kColorHilightText, kColorHilight},
-                                    {kColorButtonText, kColorButtonFace}, {kColorInactiveTitleText, kColorInactiveTitle},
-                                    {kColorInfoText, kColorInfoWindow}};
+    static const int kPairs[][2] = {
+        {kColorWindowText, kColorWindow},       {kColorMenuText, kColorMenu},
+        {kColorTitleText, kColorActiveTitle},   {kColorHilightText, kColorHilight},
+        {kColorButtonText, kColorButtonFace},   {kColorInactiveTitleText, kColorInactiveTitle},
+        {kColorInfoText, kColorInfoWindow}};
     std::string lines;
     char hardToRead[kRunEntryLimit];
     LoadEditionString(IDS_EDIT_HARD_TO_READ, hardToRead, sizeof hardToRead);

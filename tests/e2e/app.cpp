@@ -56,7 +56,7 @@ void SetScheme(const char *name, const char *line) { SetProfile("COLOR SCHEMES",
 
 std::vector<COLORREF> StartingColors(const std::vector<std::pair<int, COLORREF>> &changes, unsigned count) {
     std::vector<COLORREF> c;
-    for (unsigned i = 0; i < count; i++) c.push_back(0x00302010u + i * 0x000A0B07u);
+    for (unsigned i = 0; i < count; i++) c.push_back((0x00302010u + i * 0x000A0B07u) & 0xFFFFFFu);  // colors, no more
     for (const auto &change : changes) c[change.first] = change.second;
     return c;
 }

@@ -181,3 +181,37 @@ static void UndoesEachApply() {
 
 TEST(Editor, UndoApplyTakesBackEachApply) { UndoesEachApply(); }
 TEST(EditorJapanese, UndoApplyTakesBackEachApply) { UndoesEachApply(); }
+
+// The editor on a theme naming colors beyond the nineteen: every element listed; Apply puts every color the theme
+// names (and the one edited) on the desktop; Save writes the edited one into the theme, every other line kept; Cancel
+// gives back all thirty-one colors.
+static void EditsATheme() {
+    ProgramDir p = PrepareProgram();
+    const std::string head = "[Theme]\r\nDisplayName=Dark\r\n; mine\r\n[Control Panel\\Colors]\r\nInfoWindow=1 2 3\r\n"
+                             "MenuBar=4 5 6\r\nWindow=7 8 9\r\n", tail = "\r\n[Sounds]\r\nA=b\r\n";
+    WriteBytes(p.dir + "dark.theme", head + tail);
+    SetDesktopColors(StartingColors({}, kSystemColorCount));
+    const COLORREF face = DesktopColors(kSystemColorCount)[kColorButtonAlternateFace];  // a system may keep none
+    auto expect = [&](const std::vector<std::pair<int, COLORREF>> &changes) {
+        std::vector<COLORREF> colors = StartingColors(changes, kSystemColorCount);
+        return colors[kColorButtonAlternateFace] = face, colors;
+    };
+    App app = StartApp(p);
+    HWND editor = OpenEditor(app, "(dark.theme)\tDark"), elements = GetDlgItem(editor, IDC_EDIT_ELEMENTS);
+    EXPECT_EQ(kSystemColorCount, (int)SendMessageW(elements, LB_GETCOUNT, 0, 0));
+    SendMessageW(elements, LB_SETCURSEL, kColorInfoText, 0);
+    Notify(editor, IDC_EDIT_ELEMENTS, LBN_SELCHANGE);
+    PickColor(app, editor);
+    PostCommand(editor, IDC_EDIT_APPLY);
+    const auto applied = expect({{kColorWindow, 0x090807}, {kColorInfoText, 0x1E140A}, {kColorInfoWindow, 0x030201},
+                                 {kColorMenuBar, 0x060504}});
+    EXPECT_TRUE(WaitFor([&] { return DesktopColors(kSystemColorCount) == applied; }));
+    PostCommand(editor, IDC_EDIT_SAVE);
+    EXPECT_TRUE(WaitFor([&] { return ReadBytes(p.dir + "dark.theme") == head + "InfoText=10 20 30\r\n" + tail; }))
+        << ReadBytes(p.dir + "dark.theme");
+    CloseEditor(editor, IDCANCEL);
+    EXPECT_TRUE(WaitFor([&] { return DesktopColors(kSystemColorCount) == expect({}); })) << "Cancel gives back all";
+    EXPECT_EQ(0, ExitApp(app));
+}
+
+TEST(Editor, EditsEveryColorOfATheme) { EditsATheme(); }

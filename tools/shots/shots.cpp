@@ -304,6 +304,43 @@ void MainWindow(const std::string &exeName, const std::string &name) {
     s.End();
 }
 
+// The main window once a dark theme naming every system color is applied from the list: the caption fades, the menu
+// bar, the edges and the list all in the theme's colors.
+void MainDarkTheme() {
+    static const char kDark[] =
+        "[Theme]\r\nDisplayName=Night\r\n[Control Panel\\Colors]\r\n"
+        "Scrollbar=45 45 48\r\nBackground=20 24 32\r\nActiveTitle=40 60 90\r\nInactiveTitle=50 50 55\r\n"
+        "Menu=36 36 40\r\nWindow=30 30 34\r\nWindowFrame=10 10 10\r\nMenuText=230 230 230\r\n"
+        "WindowText=235 235 235\r\nTitleText=255 255 255\r\nActiveBorder=60 60 66\r\nInactiveBorder=50 50 55\r\n"
+        "AppWorkspace=25 25 28\r\nHilight=70 110 170\r\nHilightText=255 255 255\r\nButtonFace=48 48 52\r\n"
+        "ButtonShadow=28 28 30\r\nGrayText=130 130 135\r\nButtonText=235 235 235\r\n"
+        "InactiveTitleText=170 170 175\r\nButtonHilight=90 90 96\r\nButtonDkShadow=8 8 8\r\n"
+        "ButtonLight=64 64 70\r\nInfoText=240 240 240\r\nInfoWindow=55 55 60\r\nButtonAlternateFace=48 48 52\r\n"
+        "HotTrackingColor=110 160 230\r\nGradientActiveTitle=20 30 50\r\nGradientInactiveTitle=35 35 38\r\n"
+        "MenuHilight=70 110 170\r\nMenuBar=36 36 40\r\n";
+    Session s("LUMVAN32.EXE", Palette());
+    int elements[kSystemColorCount];
+    COLORREF before[kSystemColorCount];  // put back after the picture: the scenes after it keep the desktop's others
+    for (int i = 0; i < kSystemColorCount; i++) elements[i] = i, before[i] = GetSysColor(i);
+    const std::string theme = std::string(kProgramDir) + "night.theme";
+    Need(WriteBytes(theme, kDark), "cannot write " + theme);
+    HWND dialog = s.Dialog(IDM_ADD, "Add File");  // the list rebuilt with the theme in it
+    SetTextOf(GetDlgItem(dialog, IDC_FILENAME), theme);
+    PostCommand(dialog, IDOK);
+    Need(WaitFor([&] { return ListEntries(s.app.list).size() == SampleNames().size() + 1; }), "night.theme not listed");
+    const std::vector<std::string> entries = ListEntries(s.app.list);
+    auto at = std::find(entries.begin(), entries.end(), "(night.theme)\tNight");
+    Need(at != entries.end(), "no entry for night.theme in the list");
+    SendMessageW(s.app.list, LB_SETCURSEL, (WPARAM)(at - entries.begin()), 0);
+    PostCommand(s.app.main, IDM_OPEN);
+    Need(WaitFor([&] { return ScreenColors()[COLOR_BACKGROUND] == RGB(20, 24, 32); }), "the theme did not take");
+    DeleteFileA(theme.c_str());
+    Settle(s.app.main);
+    Save("main-dark-theme", Steady(kMainCrop, "main-dark-theme"));
+    s.End();
+    SetSysColors(kSystemColorCount, elements, before);
+}
+
 using Fields = std::vector<std::pair<int, std::string>>;  // a control's id, the text typed into it
 
 // The Save As dialog with a file name and the titles typed; the name selected, as when the user comes back to it.
@@ -591,6 +628,7 @@ std::vector<Scene> Scenes(const std::string &run, const std::string &only) {
         scenes.push_back({"add-english", [] { Add("LUMVAN32.EXE", "Add File", "add-english"); }});
         scenes.push_back({"about-english", AboutEnglish});
         scenes.push_back({"editor-english", [] { Editor("LUMVAN32.EXE", "editor-english"); }});
+        scenes.push_back({"main-dark-theme", MainDarkTheme});
     } else if (run == "japanese") {
         scenes.push_back({"main-lumivane", [] { MainWindow("LUMVAN32.EXE", "main-lumivane"); }});
         scenes.push_back({"main-veltina", [] { MainWindow("VELTINA.EXE", "main-veltina"); }});
