@@ -2,6 +2,7 @@
 
 #include "../core/mbtext.h"
 #include "../core/picture.h"
+#include "tempfiles.h"
 
 static const LONGLONG kLargestFileText = 0x7FFFFFFF;
 
@@ -51,7 +52,7 @@ static bool MakeTempBeside(const char *target, char *tempName, size_t tempCap) {
         return false;
     }
     char made[MAX_PATH];
-    if (!GetTempFileNameA(dir, "LUMV", 0, made)) return false;
+    if (!MakeOwnTempFile(dir, made, sizeof made)) return false;
     if (!CopyText(tempName, tempCap, made)) {
         DeleteFileA(made);
         return false;
@@ -70,7 +71,7 @@ bool WriteFileReplacing(const char *path, const void *data, size_t size) {
         ok = FlushFileBuffers(file) && ok;
         ok = CloseHandle(file) && ok;
     }
-    if (ok) ok = MoveFileExA(temp, path, MOVEFILE_REPLACE_EXISTING) != 0;
+    if (ok) ok = MoveFileExA(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
     if (!ok) DeleteFileA(temp);
     return ok;
 }
