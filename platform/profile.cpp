@@ -20,6 +20,10 @@ const DWORD kProfileLockWaitMs = 3000;
 // file that it keeps in the registry instead of the file.
 const char kIniFileMappingKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\IniFileMapping";
 
+// How often, and after what pauses, a profile file held open for a moment is
+// tried again: half a second in all.
+const DWORD kReplaceAttempts = 5, kReplaceRetryMs = 50;
+
 struct LockState {
     HANDLE mutex;
     int holds;         // how deep this thread holds the lock
@@ -63,15 +67,19 @@ bool ProfilePath(const char *file, char *path, size_t cap) {
            (EndsWithChar(path, '\\') || AppendText(path, cap, "\\")) && AppendText(path, cap, file);
 }
 
-enum FileWrite { kFileWritten, kFileWriteFailed, kFileForThePlatform };
+enum FileWrite {
+    kFileWritten,
+    kFileWriteFailed,
+    kFileNotReplaced,  // the new text was made but could not take the file's place
+    kFileForThePlatform,
+};
 
 // The key set in the file's text, and the whole new text put in the file's
 // place in one rename: a kill at any moment leaves the old file or the new
 // one, never a part of either. What the platform holds of the file goes to
 // the disk before it is read, and is read again after.
-FileWrite RewriteProfileFile(const char *file, const char *section, const char *key, const char *value) {
-    char path[kFullPathCap];
-    if (!ProfilePath(file, path, sizeof path)) return kFileWriteFailed;
+FileWrite RewriteProfileFileOnce(const char *file, const char *path, const char *section, const char *key,
+                                 const char *value) {
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, file);
     FileText old;
     DWORD attributes = GetFileAttributesA(path);
@@ -94,7 +102,21 @@ FileWrite RewriteProfileFile(const char *file, const char *section, const char *
     }
     bool written = WriteFileReplacing(path, edited.data(), edited.size());
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, file);
-    return written ? kFileWritten : kFileWriteFailed;
+    return written ? kFileWritten : kFileNotReplaced;
+}
+
+// A file that another program has open for a moment (any program reading a
+// profile does) cannot be replaced: the write is tried a few times, from
+// the file's text as it is then.
+FileWrite RewriteProfileFile(const char *file, const char *section, const char *key, const char *value) {
+    char path[kFullPathCap];
+    if (!ProfilePath(file, path, sizeof path)) return kFileWriteFailed;
+    FileWrite written = kFileNotReplaced;
+    for (DWORD attempt = 0; attempt < kReplaceAttempts && written == kFileNotReplaced; attempt++) {
+        if (attempt) Sleep(kReplaceRetryMs * attempt);
+        written = RewriteProfileFileOnce(file, path, section, key, value);
+    }
+    return written == kFileNotReplaced ? kFileWriteFailed : written;
 }
 
 // One key of a profile file (a bare name: the Windows directory's), under the

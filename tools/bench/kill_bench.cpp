@@ -36,7 +36,7 @@
 
 namespace {
 
-const char kPassEvent[] = "Lumivane.KillBench.Pass";  // set by the writer at the start and the end of each pass
+const char kPassEvent[] = "Lumivane.KillBench.Pass";  // set by the writer when it begins and after each pass
 const char *const kProfiles[] = {"control.ini", "win.ini"};
 
 int AnswerYes(HWND, const char *, const char *, UINT type) { return (type & MB_TYPEMASK) == MB_OK ? IDOK : IDYES; }
@@ -53,8 +53,8 @@ int Write(const std::string &command) {
     for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found))
         SendMessageA(list, LB_ADDSTRING, 0, (LPARAM)(std::string("(") + found.cFileName + ")\tset").c_str());
     HANDLE pass = OpenEventA(EVENT_MODIFY_STATE, FALSE, kPassEvent);
-    for (const CommandArgs args = {nullptr, nullptr, list};; SetEvent(pass)) {
-        SetEvent(pass);
+    const CommandArgs args = {nullptr, nullptr, list};
+    for (SetEvent(pass);; SetEvent(pass)) {
         ProfileCommand profiles;
         command == "install" ? InstallAllCommand(args) : FixWithCurrentColorCommand(args);
     }
