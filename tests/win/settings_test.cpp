@@ -141,12 +141,14 @@ TEST(Settings, ProfilesAreWrittenWholeAndNeverTakenBack) {
     EXPECT_EQ("[CURRENT]\r\nx=New\r\n|[CURRENT]\r\nx=Old\r\n", ReadBytes(control) + "|" + ReadBytes(copy));
     DeleteFileA(copy.c_str());
     HKEY mapping;
+    DWORD made = 0;
     const char *mappings = "Software\\Microsoft\\Windows NT\\CurrentVersion\\IniFileMapping\\control.ini";
-    RegCreateKeyExA(HKEY_LOCAL_MACHINE, mappings, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &mapping, nullptr);
+    RegCreateKeyExA(HKEY_LOCAL_MACHINE, mappings, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &mapping, &made);
     RegSetValueExA(mapping, "mapped", 0, REG_SZ, (const BYTE *)"USR:Software\\LvMapped", 22);
     EXPECT_EQ(kProfileWritten, WritePrivateProfileText("mapped", "k", "in the registry", "control.ini"));
     EXPECT_EQ("in the registry", Profile("mapped", "k", "control.ini"));
     RegDeleteValueA(mapping, "mapped"), RegCloseKey(mapping), RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\LvMapped");
+    if (made == REG_CREATED_NEW_KEY) RegDeleteKeyA(HKEY_LOCAL_MACHINE, mappings);
     EXPECT_EQ("[CURRENT]\r\nx=New\r\n", ReadBytes(control));
 }
 
