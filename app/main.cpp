@@ -9,6 +9,7 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE prevInstance, LPSTR, int showCommand) {
     UsePlatformCharStepping();
+    SweepStrayTempFiles();
     std::string argument;
     bool exact = ReadArgumentText(&argument);
     bool associationWasNew;

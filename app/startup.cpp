@@ -6,6 +6,8 @@
 #include "../core/mbtext.h"
 #include "../messages/msgbox.h"
 #include "../platform/profile.h"
+#include "../platform/tempfiles.h"
+#include "../platform/win32.h"
 #include "../state/appstate.h"
 
 static unsigned GetSystemFontCharset() {
@@ -38,4 +40,11 @@ bool RegisterColAssociation(const char *baseName) {
     ProfileWrite written = WriteProfileText("extensions", "col", built);
     if (written == kProfileBusy) TellProfileWrite(nullptr, written, "win.ini");
     return written != kProfileBusy;
+}
+
+void SweepStrayTempFiles() {
+    char dir[kFullPathCap];
+    UINT n = GetWindowsDirectoryA(dir, sizeof dir);
+    if (n > 0 && n < sizeof dir) SweepDeadTempFiles(dir);
+    if (GetProgramDir(dir, sizeof dir)) SweepDeadTempFiles(dir);
 }

@@ -1,4 +1,4 @@
-// Start-up: the edition and the .col association.
+// Start-up: the edition, the .col association and the sweep of leftover temporary files.
 #pragma once
 
 // Chooses the edition from the system font's character set and the
@@ -9,3 +9,7 @@ void DetectEdition(const char *baseName);
 // base name; false when it was kept (or would not fit what win.ini's value
 // is read back into, or another program holds the settings).
 bool RegisterColAssociation(const char *baseName);
+// Removes the temporary files that writers of the program left in the
+// Windows directory (profile files) and beside the program (color-set files)
+// when they were killed.
+void SweepStrayTempFiles();

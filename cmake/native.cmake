@@ -28,7 +28,7 @@ if(LV_FUZZ)
   if(NOT CMAKE_BUILD_TYPE)
     list(APPEND LV_FUZZ_SAN -O1 -g)  # fuzzing unoptimised code is slow
   endif()
-  foreach(target colfile paths schemeline)
+  foreach(target colfile paths schemeline profile)
     add_executable(fuzz_${target} tests/fuzz/fuzz_${target}.cpp)
     target_compile_options(fuzz_${target} PRIVATE -fsanitize=fuzzer ${LV_FUZZ_SAN} ${LV_WARNINGS})
     target_link_options(fuzz_${target} PRIVATE -fsanitize=fuzzer ${LV_FUZZ_SAN})

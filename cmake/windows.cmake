@@ -89,6 +89,15 @@ if(LV_TESTS)
   target_link_libraries(lv_editor_bench PRIVATE lvwin)
   target_link_options(lv_editor_bench PRIVATE ${LV_STATIC})
 
+  # Profile writes killed at random moments, and the sweep of the temporary
+  # files killed writers leave: scripts/test runs it with a few kills, by hand
+  # it runs with many (docs/benchmarks.md). It is its own writer too.
+  add_executable(lv_kill_bench tools/bench/kill_bench.cpp resources/lumivane.rc)
+  target_compile_options(lv_kill_bench PRIVATE ${LV_WARNINGS} ${LV_CHARSET})
+  target_include_directories(lv_kill_bench PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(lv_kill_bench PRIVATE lvwin lvdriver)
+  target_link_options(lv_kill_bench PRIVATE ${LV_STATIC})
+
   # The pictures of README.md and docs/gallery.md, taken from the running
   # program in a Wine virtual desktop (scripts/screenshots). A window
   # program: no console comes up in the pictures.

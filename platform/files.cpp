@@ -2,6 +2,7 @@
 
 #include "../core/mbtext.h"
 #include "../core/picture.h"
+#include "tempfiles.h"
 
 static const LONGLONG kLargestFileText = 0x7FFFFFFF;
 
@@ -51,7 +52,7 @@ static bool MakeTempBeside(const char *target, char *tempName, size_t tempCap) {
         return false;
     }
     char made[MAX_PATH];
-    if (!GetTempFileNameA(dir, "LUMV", 0, made)) return false;
+    if (!MakeOwnTempFile(dir, made, sizeof made)) return false;
     if (!CopyText(tempName, tempCap, made)) {
         DeleteFileA(made);
         return false;
@@ -73,7 +74,7 @@ static bool MayReplace(const char *path) {
 // most.
 static bool RenameOver(const char *temp, const char *path) {
     for (int tries = 0;; tries++) {
-        if (MoveFileExA(temp, path, MOVEFILE_REPLACE_EXISTING)) return true;
+        if (MoveFileExA(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
         DWORD error = GetLastError();
         bool busy = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED || error == ERROR_LOCK_VIOLATION;
         if (!busy || tries == 20 || !MayReplace(path)) return false;

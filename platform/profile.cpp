@@ -1,7 +1,10 @@
 #include "profile.h"
 
+#include <string>
+
 #include "../core/capacity.h"
 #include "../core/mbtext.h"
+#include "../core/profile_text.h"
 #include "files.h"
 
 namespace {
@@ -13,11 +16,13 @@ namespace {
 const char kProfileMutexName[] = "Lumivane.ProfileLock";
 const DWORD kProfileLockWaitMs = 3000;
 
-// The files the program writes, and the whole copy kept of each while a
-// write is under way.
-const char *const kProfileFiles[] = {"win.ini", "control.ini"};
-const char kBackupSuffix[] = ".lv-backup";
-enum { kProfileFileCount = 2 };
+// The registry key under which the platform names the sections of a profile
+// file that it keeps in the registry instead of the file.
+const char kIniFileMappingKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\IniFileMapping";
+
+// How often, and after what pauses, a profile file held open for a moment is
+// tried again: half a second in all.
+const DWORD kReplaceAttempts = 5, kReplaceRetryMs = 50;
 
 struct LockState {
     HANDLE mutex;
@@ -25,65 +30,106 @@ struct LockState {
     int commandDepth;  // nested ProfileCommand scopes
     bool refused;      // the lock did not come within the command
     bool told;         // the command has told the user so
-    bool backedUp[kProfileFileCount];
 };
 
-LockState g_lock = {
-    .mutex = nullptr, .holds = 0, .commandDepth = 0, .refused = false, .told = false, .backedUp = {false, false}};
+LockState g_lock = {.mutex = nullptr, .holds = 0, .commandDepth = 0, .refused = false, .told = false};
 
-bool ProfilePaths(int file, char *path, char *backup, size_t cap) {
+bool HasRegistryValue(HKEY key, const char *name) {
+    return RegQueryValueExA(key, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
+// True when the platform keeps the key in the registry, as it decides it: a
+// subkey of the file's mapping named after the section maps the keys it
+// names, or all of them with its default value; else a value named after the
+// section, or the default value of the file's mapping, maps the whole section.
+bool KeyIsMapped(const char *file, const char *section, const char *key) {
+    HKEY mappings, fileKey, sectionKey;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kIniFileMappingKey, 0, KEY_READ | KEY_WOW64_64KEY, &mappings) != 0)
+        return false;
+    LONG opened = RegOpenKeyExA(mappings, FileNamePart(file), 0, KEY_READ, &fileKey);
+    RegCloseKey(mappings);
+    if (opened != ERROR_SUCCESS) return false;
+    bool mapped;
+    if (RegOpenKeyExA(fileKey, section, 0, KEY_READ, &sectionKey) == ERROR_SUCCESS) {
+        mapped = HasRegistryValue(sectionKey, key) || HasRegistryValue(sectionKey, nullptr);
+        RegCloseKey(sectionKey);
+    } else {
+        mapped = HasRegistryValue(fileKey, section) || HasRegistryValue(fileKey, nullptr);
+    }
+    RegCloseKey(fileKey);
+    return mapped;
+}
+
+bool ProfilePath(const char *file, char *path, size_t cap) {
     char dir[kFullPathCap];
     UINT n = GetWindowsDirectoryA(dir, sizeof dir);
     return n > 0 && n < sizeof dir && CopyText(path, cap, dir) &&
-           (EndsWithChar(path, '\\') || AppendText(path, cap, "\\")) && AppendText(path, cap, kProfileFiles[file]) &&
-           CopyText(backup, cap, path) && AppendText(backup, cap, kBackupSuffix);
+           (EndsWithChar(path, '\\') || AppendText(path, cap, "\\")) && AppendText(path, cap, file);
 }
 
-int ProfileFileIndex(const char *name) {
-    for (int i = 0; i < kProfileFileCount; i++)
-        if (lstrcmpiA(name, kProfileFiles[i]) == 0) return i;
-    return -1;
-}
+enum FileWrite {
+    kFileWritten,
+    kFileWriteFailed,
+    kFileNotReplaced,  // the new text was made but could not take the file's place
+    kFileForThePlatform,
+};
 
-bool IsMissingOrEmpty(const char *path) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return true;
-    return data.nFileSizeLow == 0 && data.nFileSizeHigh == 0;
-}
-
-// A copy left beside a profile file means that its holder ended while it
-// could write: killed (the lock is found abandoned), or by a power cut. The
-// copy goes back then, the file's old content; after a power cut only when
-// the file is empty or missing, as the platform leaves it when cut short
-// (a copy the holder could not drop is otherwise older than the file).
-void RecoverProfileFiles(bool abandoned) {
-    for (int i = 0; i < kProfileFileCount; i++) {
-        char path[kFullPathCap], backup[kFullPathCap];
-        if (!ProfilePaths(i, path, backup, sizeof path) || GetFileAttributesA(backup) == INVALID_FILE_ATTRIBUTES)
-            continue;
-        if (abandoned || IsMissingOrEmpty(path)) MoveFileExA(backup, path, MOVEFILE_REPLACE_EXISTING);
-        else DeleteFileA(backup);
+// The key set in the file's text, and the whole new text put in the file's
+// place in one rename: a kill at any moment leaves the old file or the new
+// one, never a part of either. What the platform holds of the file goes to
+// the disk before it is read, and is read again after.
+FileWrite RewriteProfileFileOnce(const char *file, const char *path, const char *section, const char *key,
+                                 const char *value) {
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, file);
+    FileText old;
+    DWORD attributes = GetFileAttributesA(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        if (GetLastError() != ERROR_FILE_NOT_FOUND) return kFileWriteFailed;  // a new file is made whole
+    } else if ((attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) ||
+               LoadWholeFile(path, &old) != kFileRead) {
+        return kFileWriteFailed;
     }
-}
-
-// A whole copy of the file, made through a temporary file and one rename, so
-// that the copy itself is never half written.
-void BackUpBeforeWriting(const char *name) {
-    int i = ProfileFileIndex(name);
-    if (i < 0 || g_lock.backedUp[i]) return;
-    char path[kFullPathCap], backup[kFullPathCap], temp[kFullPathCap];
-    if (!ProfilePaths(i, path, backup, sizeof path)) return;
-    g_lock.backedUp[i] = true;
-    if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES) return;  // a new file has nothing to lose
-    if (CopyFileReplacing(path, backup, temp, sizeof temp) != kImportDone) DeleteFileA(backup);
-}
-
-void DropBackups() {
-    for (int i = 0; i < kProfileFileCount; i++) {
-        char path[kFullPathCap], backup[kFullPathCap];
-        if (g_lock.backedUp[i] && ProfilePaths(i, path, backup, sizeof path)) DeleteFileA(backup);
-        g_lock.backedUp[i] = false;
+    std::string edited;
+    switch (SetProfileKey(std::string(old.text ? old.text : "", old.size), section, key, value, &edited)) {
+    case kProfileUnchanged:
+        return kFileWritten;
+    case kProfileUnwritable:
+        return kFileWriteFailed;
+    case kProfileNotCodePage:
+        return kFileForThePlatform;
+    case kProfileEdited:
+        break;
     }
+    bool written = WriteFileReplacing(path, edited.data(), edited.size());
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, file);
+    return written ? kFileWritten : kFileNotReplaced;
+}
+
+// A file that another program has open for a moment (any program reading a
+// profile does) cannot be replaced: the write is tried a few times, from
+// the file's text as it is then.
+FileWrite RewriteProfileFile(const char *file, const char *section, const char *key, const char *value) {
+    char path[kFullPathCap];
+    if (!ProfilePath(file, path, sizeof path)) return kFileWriteFailed;
+    FileWrite written = kFileNotReplaced;
+    for (DWORD attempt = 0; attempt < kReplaceAttempts && written == kFileNotReplaced; attempt++) {
+        if (attempt) Sleep(kReplaceRetryMs * attempt);
+        written = RewriteProfileFileOnce(file, path, section, key, value);
+    }
+    return written == kFileNotReplaced ? kFileWriteFailed : written;
+}
+
+// One key of a profile file (a bare name: the Windows directory's), under the
+// lock. What the platform keeps in the registry it writes there; a file in
+// Unicode it writes itself; the rest the program writes whole.
+ProfileWrite WriteProfileKey(const char *file, const char *section, const char *key, const char *value) {
+    ProfileLock lock;
+    if (!lock.Held()) return kProfileBusy;
+    if (!KeyIsMapped(file, section, key)) {
+        FileWrite written = RewriteProfileFile(file, section, key, value);
+        if (written != kFileForThePlatform) return written == kFileWritten ? kProfileWritten : kProfileWriteFailed;
+    }
+    return WritePrivateProfileStringA(section, key, value, file) ? kProfileWritten : kProfileWriteFailed;
 }
 
 bool LockProfiles() {
@@ -99,13 +145,11 @@ bool LockProfiles() {
         return false;
     }
     g_lock.holds = 1;
-    RecoverProfileFiles(waited == WAIT_ABANDONED);
     return true;
 }
 
 void UnlockProfiles() {
     if (g_lock.holds == 0 || --g_lock.holds > 0) return;
-    DropBackups();
     ReleaseMutex(g_lock.mutex);
 }
 
@@ -141,10 +185,7 @@ int ReadProfileInt(const char *section, const char *key, int fallback) {
 }
 
 ProfileWrite WriteProfileText(const char *section, const char *key, const char *value) {
-    ProfileLock lock;
-    if (!lock.Held()) return kProfileBusy;
-    BackUpBeforeWriting("win.ini");
-    return WriteProfileStringA(section, key, value) ? kProfileWritten : kProfileWriteFailed;
+    return WriteProfileKey("win.ini", section, key, value);
 }
 
 DWORD ReadPrivateProfileText(const char *section, const char *key, const char *fallback, char *out, DWORD cap,
@@ -154,16 +195,12 @@ DWORD ReadPrivateProfileText(const char *section, const char *key, const char *f
 }
 
 ProfileWrite WritePrivateProfileText(const char *section, const char *key, const char *value, const char *file) {
-    ProfileLock lock;
-    if (!lock.Held()) return kProfileBusy;
-    BackUpBeforeWriting(file);
-    return WritePrivateProfileStringA(section, key, value, file) ? kProfileWritten : kProfileWriteFailed;
+    return WriteProfileKey(file, section, key, value);
 }
 
 ProfileWrite WriteDesktopWallpaper(const char *fullPath) {
     ProfileLock lock;
     if (!lock.Held()) return kProfileBusy;
-    BackUpBeforeWriting("win.ini");
     return SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, (void *)fullPath, SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE)
                ? kProfileWritten
                : kProfileWriteFailed;

@@ -1,17 +1,20 @@
 // The profile files win.ini and control.ini.
 //
 // Every read and write holds the profile lock, a mutex that all running
-// copies of the program share: the platform rewrites a whole profile file for
-// each write, and two copies writing at once would lose each other's keys.
+// copies of the program share: a write reads the whole file and writes it
+// whole, and two copies writing at once would lose each other's keys.
 // A command waits a few seconds at most for the lock; when it does not come,
 // the command writes nothing (its reads go ahead unlocked: a read loses
 // nothing).
 //
-// The platform rewrites a profile file by emptying it and writing it again.
-// So that a kill or a power cut in between never leaves an empty file, a
-// whole copy of the file is kept beside it while the lock is held for a
-// write, and put back by the next holder when the file is found empty or
-// missing.
+// The platform rewrites a profile file by emptying it and writing it again,
+// so that a kill in between would leave it empty or cut short. The program
+// writes what lies in the file itself: the whole new text into a temporary
+// file beside it, put in its place in one rename, so that a kill at any
+// moment leaves every line of the old file or of the new one, and nothing
+// is ever to be put back at the next start. What the platform keeps in the
+// registry (win.ini's [desktop], [extensions] and, where the system maps it,
+// [colors]) the platform writes, and a file in Unicode too.
 #pragma once
 #include <windows.h>
 

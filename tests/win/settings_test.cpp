@@ -5,6 +5,8 @@
 #include "../../commands/fix.h"
 #include "../../commands/install.h"
 #include "../../core/mbtext.h"
+#include "../../core/tempname.h"
+#include "../../platform/tempfiles.h"
 #include "script.h"
 
 // A whole set: what it names, in one call, and nothing else; a color the desktop did not take (some Wine keeps no
@@ -129,10 +131,8 @@ struct Holder {
     }
 };
 
-// A holder that does not let go: the command waits once, writes nothing, and says so once. While a write holds the
-// lock, a whole copy of the file lies beside it; a holder that ended in the middle of a write (the file emptied beside
-// that copy) leaves the lock at once, and the copy comes back.
-TEST(Settings, LockedSettingsAreNeverWrittenAndAnEmptiedFileComesBack) {
+// A holder that does not let go: the command waits once, writes nothing, and says so once.
+TEST(Settings, LockedSettingsAreNeverWritten) {
     UseEdition(kEditionEnglish);
     SetProfile("CURRENT", "COLOR SCHEMES", "Sunset", "control.ini"), SetProfile("colors", "Background", "1 2 3");
     {
@@ -144,17 +144,47 @@ TEST(Settings, LockedSettingsAreNeverWrittenAndAnEmptiedFileComesBack) {
     EXPECT_EQ("The settings are locked by another program. Nothing was written into win.ini", ShownTexts().back());
     EXPECT_EQ(2u, g_shown.size()) << "the question, then one word of the lock";
     EXPECT_EQ("Sunset|1 2 3", Profile("CURRENT", "COLOR SCHEMES", "control.ini") + "|" + Profile("colors", "Background"));
-    const std::string control = "C:\\windows\\control.ini", copy = control + ".lv-backup", kept = ReadBytes(control);
-    {
-        ProfileLock lock;
-        WritePrivateProfileText("CURRENT", "COLOR SCHEMES", "Kept", "control.ini");
-        EXPECT_EQ(kept, ReadBytes(copy));
-    }
-    EXPECT_EQ("<missing>", ReadBytes(copy));
-    CopyFileA(control.c_str(), copy.c_str(), FALSE), WriteBytes(control, "");
+}
+
+// A write puts a whole new file in place, every other byte kept, and leaves no temporary file; nothing is put back
+// later, not even a copy an earlier version left beside an emptied file with the lock abandoned. A key the platform
+// keeps in the registry goes there, the file untouched.
+TEST(Settings, ProfilesAreWrittenWholeAndNeverTakenBack) {
+    const std::string control = "C:\\windows\\control.ini", copy = control + ".lv-backup";
+    WriteBytes(control, "; kept\n[CURRENT]\nCOLOR SCHEMES=Sunset\n"), WriteBytes(copy, "[CURRENT]\r\nx=Old\r\n");
+    EXPECT_EQ(kProfileWritten, WritePrivateProfileText("CURRENT", "COLOR SCHEMES", "Kept", "control.ini"));
+    EXPECT_EQ("; kept\n[CURRENT]\nCOLOR SCHEMES=Kept\n", ReadBytes(control));
+    EXPECT_EQ(0, CountFiles("C:\\windows\\LUMV*.tmp"));
+    WriteBytes(control, "");
     Holder ended(false);
-    char value[16] = "";
-    ReadPrivateProfileText("CURRENT", "COLOR SCHEMES", "", value, sizeof value, "control.ini");
-    EXPECT_NE(std::string::npos, ReadBytes(control).find("COLOR SCHEMES=Kept")) << ReadBytes(control);
-    EXPECT_EQ("<missing>", ReadBytes(copy));
+    EXPECT_EQ(kProfileWritten, WritePrivateProfileText("CURRENT", "x", "New", "control.ini"));
+    EXPECT_EQ("[CURRENT]\r\nx=New\r\n|[CURRENT]\r\nx=Old\r\n", ReadBytes(control) + "|" + ReadBytes(copy));
+    DeleteFileA(copy.c_str());
+    HKEY mapping;
+    DWORD made = 0;
+    const char *mappings = "Software\\Microsoft\\Windows NT\\CurrentVersion\\IniFileMapping\\control.ini";
+    RegCreateKeyExA(HKEY_LOCAL_MACHINE, mappings, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &mapping, &made);
+    RegSetValueExA(mapping, "mapped", 0, REG_SZ, (const BYTE *)"USR:Software\\LvMapped", 22);
+    EXPECT_EQ(kProfileWritten, WritePrivateProfileText("mapped", "k", "in the registry", "control.ini"));
+    EXPECT_EQ("in the registry", Profile("mapped", "k", "control.ini"));
+    RegDeleteValueA(mapping, "mapped"), RegCloseKey(mapping), RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\LvMapped");
+    if (made == REG_CREATED_NEW_KEY) RegDeleteKeyA(HKEY_LOCAL_MACHINE, mappings);
+    EXPECT_EQ("[CURRENT]\r\nx=New\r\n", ReadBytes(control));
+}
+
+// Leftovers of a writer that has ended go; this process's own, one another program holds open, and names not of the
+// program's form stay.
+TEST(Settings, TempFilesOfEndedWritersAreSwept) {
+    std::string dir = FreshDir();
+    char own[MAX_PATH], ended[32], held[32];
+    ASSERT_TRUE(MakeOwnTempFile(dir.c_str(), own, sizeof own));
+    FormatTempName(GetCurrentProcessId(), 0, 1, ended, sizeof ended);  // this id, another start: an ended process
+    FormatTempName(GetCurrentProcessId(), 0, 2, held, sizeof held);
+    for (const char *name : {(const char *)ended, (const char *)held, "LUM1A2B.tmp"}) WriteBytes(dir + name, "left");
+    const DWORD all = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    HANDLE open = CreateFileA((dir + held).c_str(), GENERIC_READ, all, nullptr, OPEN_EXISTING, 0, nullptr);
+    SweepDeadTempFiles(dir.c_str());
+    CloseHandle(open);
+    std::string after = ReadBytes(own) + "|" + ReadBytes(dir + ended) + "|" + ReadBytes(dir + held);
+    EXPECT_EQ("|<missing>|left|left", after + "|" + ReadBytes(dir + "LUM1A2B.tmp"));
 }
