@@ -7,8 +7,9 @@
 #include "../core/messages.h"
 #include "../platform/profile.h"
 
-// A message of the catalogue with its names in place. The answer.
-int ShowMessage(HWND owner, MessageId id, const char *name, UINT type, const char *secondName = nullptr);
+// A message of the catalogue with its names in place, in the box its row
+// gives. The answer.
+int ShowMessage(HWND owner, MessageId id, const char *name, const char *secondName = nullptr);
 
 // Texts of the string table: one string as it stands, or a whole run, the
 // strings from the first up to the first absent one, each followed by two
