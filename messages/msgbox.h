@@ -17,7 +17,7 @@ int ShowMessage(HWND owner, MessageId id, const char *name, const char *secondNa
 enum StringSpan { kOneString, kWholeRun };
 int ShowStrings(HWND owner, int firstId, StringSpan span, UINT type);
 
-// A text of the string table added beside the specified ones, in the
+// A text of the string table added beside the original resources, in the
 // running edition's language (EditionStringId), cut to the buffer.
 void LoadEditionString(int englishId, char *out, size_t cap);
 
