@@ -12,7 +12,7 @@ void CommandLineApply(const std::string &argumentText, bool exact) {
     char path[kPathCap];
     if (!exact || !CopyText(path, sizeof path, name.c_str())) {
         CopyTextCut(path, sizeof path, name.c_str());
-        ShowMessage(nullptr, kMsgOpenFailed, path, MB_OK | MB_ICONHAND);
+        ShowMessage(nullptr, kMsgOpenFailed, path);
         return;
     }
     ApplyColorSetFile(nullptr, path, kFromCommandLine);

@@ -41,7 +41,7 @@ int WindowedStartup(HINSTANCE instance, HINSTANCE prevInstance, int showCommand,
     g_app.MainWindow = window;
     ShowWindow(window, showCommand);
     UpdateWindow(window);
-    if (associationWasNew && ShowMessage(window, kMsgFirstRun, nullptr, MB_YESNO) == IDYES) {
+    if (associationWasNew && ShowMessage(window, kMsgFirstRun, nullptr) == IDYES) {
         FirstRunSave(window);
         RequestListRebuild();  // whether the file was saved or not
     }

@@ -18,10 +18,10 @@ static void ApplyWallpaperOfText(HWND owner, const char *text) {
     int32_t tile = 0;
     switch (SetFileWallpaper(text, name, sizeof name, &tile)) {
     case kWallpaperOffMachine:
-        ShowMessage(owner, kMsgWallpaperRefused, name, MB_OK | MB_ICONERROR);
+        ShowMessage(owner, kMsgWallpaperRefused, name);
         break;
     case kWallpaperTooLong:
-        ShowMessage(owner, kMsgWallpaperMissing, name, MB_OK | MB_ICONHAND);
+        ShowMessage(owner, kMsgWallpaperMissing, name);
         break;
     case kWallpaperNamed:
         ApplyWallpaper(owner, name, tile);

@@ -85,14 +85,14 @@ EntrySave SaveEntryColors(HWND owner, EntryColors *entry, const WholeColorSet &e
         if (read == kFileRead) onDisk.assign(file.text, file.size);
     }
     if (read == kFileRead && onDisk != entry->bytes &&
-        ShowMessage(owner, kMsgChangedOnDisk, entry->path, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        ShowMessage(owner, kMsgChangedOnDisk, entry->path) != IDYES)
         return kEntryNotSaved;
     if (read != kFileRead && FileExists(entry->path)) {  // there, but it cannot be read
-        ShowMessage(nullptr, kMsgSaveFailed, entry->path, MB_OK | MB_ICONHAND);
+        ShowMessage(nullptr, kMsgSaveFailed, entry->path);
         return kEntryNotSaved;
     }
     if (read != kFileRead) {  // removed meanwhile: written again from what the editor read
-        if (ShowMessage(owner, kMsgGoneFromDisk, entry->path, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        if (ShowMessage(owner, kMsgGoneFromDisk, entry->path) != IDYES)
             return kEntryNotSaved;
         onDisk = entry->bytes;
     }

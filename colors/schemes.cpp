@@ -39,7 +39,7 @@ public:
         if (text_ &&
             (size < 2 || ReadPrivateProfileText(kSchemeSection, key, "", text_, size, kControlIni) >= size - 2))
             text_ = nullptr;
-        if (!text_) ShowMessage(nullptr, kMsgOutOfMemory, nullptr, MB_OK | MB_ICONHAND);
+        if (!text_) ShowMessage(nullptr, kMsgOutOfMemory, nullptr);
     }
     ~SchemeStoreText() {
         if (block_) LocalUnlock(block_), LocalFree(block_);
@@ -92,7 +92,7 @@ int WriteScheme(const ColorSet &set, const char *key) {
             written = WritePrivateProfileText(kSchemeSection, key, line, kControlIni);
     }
     if (installed) {
-        int answer = ShowMessage(g_app.MainWindow, kMsgInstalledAlready, key, MB_YESNOCANCEL);
+        int answer = ShowMessage(g_app.MainWindow, kMsgInstalledAlready, key);
         if (answer != IDYES) return answer;
         written = WritePrivateProfileText(kSchemeSection, key, line, kControlIni);
     }

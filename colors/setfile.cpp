@@ -35,10 +35,10 @@ bool LoadSetFileText(const char *path, FileText *file, MessageId openFailure) {
     case kFileNoMemory:
         break;
     case kFileCantOpen:
-        ShowMessage(nullptr, openFailure, path, MB_OK | MB_ICONHAND);
+        ShowMessage(nullptr, openFailure, path);
         return false;
     }
-    ShowMessage(nullptr, kMsgOutOfMemory, nullptr, MB_OK | MB_ICONHAND);
+    ShowMessage(nullptr, kMsgOutOfMemory, nullptr);
     return false;
 }
 
@@ -53,18 +53,18 @@ bool SetFileColors(const char *text, const char *path, const WholeColorSet &base
     int badLines = 0;
     switch (SetFileColorsFromText(text, base, set, &badLines)) {
     case kSetColorsNotColorSet:
-        ShowMessage(nullptr, kMsgNotColorSet, nullptr, MB_OK | MB_ICONHAND);
+        ShowMessage(nullptr, kMsgNotColorSet, nullptr);
         return false;
     case kSetColorsNoList:
-        ShowMessage(nullptr, kMsgNoColorsSection, nullptr, MB_OK | MB_ICONHAND);
+        ShowMessage(nullptr, kMsgNoColorsSection, nullptr);
         return false;
     case kSetColorsNoneNamed:
-        ShowMessage(nullptr, kMsgThemeWithoutColors, path, MB_OK | MB_ICONHAND);
+        ShowMessage(nullptr, kMsgThemeWithoutColors, path);
         return false;
     case kSetColorsRead:
         break;
     }
-    for (int i = 0; i < badLines; i++) ShowMessage(nullptr, kMsgBadLine, nullptr, MB_OK);
+    for (int i = 0; i < badLines; i++) ShowMessage(nullptr, kMsgBadLine, nullptr);
     return true;
 }
 
@@ -128,7 +128,7 @@ bool ListedFilePathOrTell(const char *name, char *path, size_t cap) {
     char whole[kMessageCap];
     GetProgramDir(whole, sizeof whole);
     AppendText(whole, sizeof whole, name);
-    ShowMessage(nullptr, kMsgInternalNotFound, whole, MB_OK | MB_ICONHAND);
+    ShowMessage(nullptr, kMsgInternalNotFound, whole);
     if (cap) path[0] = '\0';
     return false;
 }

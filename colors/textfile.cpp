@@ -10,6 +10,6 @@ bool WriteComposedText(const char *path, ComposeResult composed, const std::stri
         WaitCursor wait;
         written = composed == kComposed && WriteFileReplacing(path, text.data(), text.size());
     }
-    if (!written) ShowMessage(nullptr, kMsgSaveFailed, path, MB_OK | MB_ICONHAND);
+    if (!written) ShowMessage(nullptr, kMsgSaveFailed, path);
     return written;
 }

@@ -65,18 +65,18 @@ void ApplyWallpaper(HWND owner, const char *fileName, int32_t tile) {
     char programDir[kFullPathCap];
     if (GetProgramDir(programDir, sizeof programDir)) SetCurrentDir(programDir);
     if (IsWallpaperOffMachine(fileName)) {  // never looked up: its server would be handed the user's sign-in
-        ShowMessage(owner, kMsgWallpaperRefused, fileName, MB_OK | MB_ICONERROR);
+        ShowMessage(owner, kMsgWallpaperRefused, fileName);
         return;
     }
     char fullPath[kFullPathCap];
     if (!SearchFileFullPath(fileName, fullPath, sizeof fullPath)) {
-        ShowMessage(owner, kMsgWallpaperMissing, fileName, MB_OK | MB_ICONERROR);
+        ShowMessage(owner, kMsgWallpaperMissing, fileName);
         return;
     }
     // A file that is no picture (an empty one, a device) is refused before
     // anything is written; so is a picture the system refuses to show.
     if (!IsPictureFile(fullPath)) {
-        ShowMessage(owner, kMsgWallpaperRefused, fileName, MB_OK | MB_ICONERROR);
+        ShowMessage(owner, kMsgWallpaperRefused, fileName);
         return;
     }
     ProfileLock lock;  // the tile flag and the picture belong together
@@ -90,7 +90,7 @@ void ApplyWallpaper(HWND owner, const char *fileName, int32_t tile) {
     WriteProfileText("Desktop", "TileWallpaper", tileText);
     if (WriteDesktopWallpaper(fullPath) != kProfileWritten) {
         WriteProfileText("Desktop", "TileWallpaper", oldTile);
-        ShowMessage(owner, kMsgWallpaperRefused, fileName, MB_OK | MB_ICONERROR);
+        ShowMessage(owner, kMsgWallpaperRefused, fileName);
         return;
     }
     SendMessageA(HWND_BROADCAST, WM_SYSCOLORCHANGE, 0, 0);

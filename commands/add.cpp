@@ -57,7 +57,7 @@ static void ApplyTypedPattern(HWND dialog, const char *text) {
     char dir[kWorkDirCap];
     char filter[kFileFilterCap];
     if (SplitTypedPattern(text, dir, sizeof dir, filter, sizeof filter, sizeof g_app.DefaultExt) != kPatternSplit) {
-        ShowMessage(dialog, kMsgPatternTooLong, text, MB_OK | MB_ICONHAND);
+        ShowMessage(dialog, kMsgPatternTooLong, text);
         return;
     }
     AppGlobals before = g_app;
@@ -68,7 +68,7 @@ static void ApplyTypedPattern(HWND dialog, const char *text) {
         CopyText(g_app.WorkDir, sizeof g_app.WorkDir, before.WorkDir);
         CopyText(g_app.FileFilter, sizeof g_app.FileFilter, before.FileFilter);
         CopyText(g_app.DefaultExt, sizeof g_app.DefaultExt, before.DefaultExt);
-        ShowMessage(dialog, kMsgSourceMissing, text, MB_OK | MB_ICONHAND);
+        ShowMessage(dialog, kMsgSourceMissing, text);
     }
     // The focus stays where the user had it (in the list, after a double
     // click on a directory), so that the keyboard can go on choosing.
@@ -88,7 +88,7 @@ static INT_PTR OnAddOk(HWND dialog) {
     char typed[kFieldTextCap];
     ReadField(dialog, IDC_FILENAME, typed, sizeof typed);
     if (HasWildcard(typed)) ApplyTypedPattern(dialog, typed);
-    else if (typed[0] == '\0') ShowMessage(dialog, kMsgNoFileName, nullptr, MB_OK | MB_ICONQUESTION);
+    else if (typed[0] == '\0') ShowMessage(dialog, kMsgNoFileName, nullptr);
     else ChooseFile(dialog, typed, sizeof typed);
     return TRUE;
 }

@@ -4,7 +4,7 @@
 
 // The message that has the panel rebuild its list (sent to the list's
 // parent, the panel; it returns when the list is complete).
-enum { WM_REBUILDLIST = WM_USER };
+enum { WM_REBUILDLIST = WM_APP };
 
 struct CommandArgs {
     HWND owner;         // the main window: owner of the command's dialogs and questions

@@ -15,6 +15,6 @@ void DeleteColorSetCommand(const CommandArgs &args) {
     char name[kPathCap];
     bool isFile = FileEntryName(args.entry, name, sizeof name) && GetProgramDir(path, kModulePathLimit) &&
                   AppendText(path, sizeof path, name);
-    if (ShowMessage(args.owner, kMsgDeleteQuestion, args.entry, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
-    if (!isFile || !DeleteFileNamed(path)) ShowMessage(args.owner, kMsgCantDelete, nullptr, MB_OK);
+    if (ShowMessage(args.owner, kMsgDeleteQuestion, args.entry) != IDYES) return;
+    if (!isFile || !DeleteFileNamed(path)) ShowMessage(args.owner, kMsgCantDelete, nullptr);
 }

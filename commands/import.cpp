@@ -16,11 +16,11 @@
 
 bool ImportFile(const char *destination, const char *source, const std::string *text) {
     if (!FileExists(source)) {
-        ShowMessage(nullptr, kMsgSourceMissing, source, MB_OK | MB_ICONHAND);
+        ShowMessage(nullptr, kMsgSourceMissing, source);
         return false;
     }
     if (FileExists(destination) &&
-        ShowMessage(g_app.MainWindow, kMsgReplace, destination, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        ShowMessage(g_app.MainWindow, kMsgReplace, destination) != IDYES)
         return false;
     // The copy goes to a temporary file beside the destination and replaces
     // it in one rename: on any failure the destination is as it was and the
@@ -36,14 +36,14 @@ bool ImportFile(const char *destination, const char *source, const std::string *
     case kImportDone:
         return true;
     case kImportTargetReadOnly:
-        ShowMessage(nullptr, kMsgSaveFailed, destination, MB_OK | MB_ICONHAND);
+        ShowMessage(nullptr, kMsgSaveFailed, destination);
         return false;
     case kImportNoTemp:
     case kImportCopyFailed:
-        ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
+        ShowMessage(nullptr, kMsgCopyFailed, source);
         return false;
     case kImportRenameFailed:
-        ShowMessage(nullptr, kMsgRenameFailed, tempName, MB_OK, destination);
+        ShowMessage(nullptr, kMsgRenameFailed, tempName, destination);
         return false;
     }
     return false;
@@ -65,13 +65,13 @@ static bool ImportTheme(const char *source, const char *programDir, char *destin
     if (!FileBaseName(source, base, sizeof base) || !CopyText(destination, cap, programDir) ||
         !AppendText(destination, cap, base) || !AppendText(destination, cap, ".theme")) {
         destination[0] = '\0';
-        ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
+        ShowMessage(nullptr, kMsgCopyFailed, source);
     } else if (GetFullPath(source, from, sizeof from) && GetFullPath(destination, to, sizeof to) &&
                lstrcmpiA(from, to) == 0) {
         return true;
     } else if (SetFileColors(file.text, source, WholeKept, &colors) &&
                (!FileExists(destination) ||
-                ShowMessage(g_app.MainWindow, kMsgReplace, destination, MB_YESNO | MB_ICONQUESTION) == IDYES)) {
+                ShowMessage(g_app.MainWindow, kMsgReplace, destination) == IDYES)) {
         ThemeTitle(file.text, source, title, sizeof title);
         bool paper = ThemeWallpaper(file.text, wallpaper, sizeof wallpaper, &tile) == kThemeWallpaperFound;
         WriteThemeFile(colors, destination, title, paper ? wallpaper : nullptr, tile);
@@ -94,9 +94,9 @@ void ImportIntoProgramDir(const char *source, char *destination, size_t cap) {
     char programDir[kPathCap];
     if (cap) destination[0] = '\0';
     if (!GetProgramDir(programDir, kModulePathLimit)) {
-        ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
+        ShowMessage(nullptr, kMsgCopyFailed, source);
     } else if (!ImportTheme(source, programDir, destination, cap)) {
         if (ImportDestination(programDir, source, destination, cap)) ImportColorSet(destination, source);
-        else ShowMessage(nullptr, kMsgCopyFailed, source, MB_OK | MB_ICONHAND);
+        else ShowMessage(nullptr, kMsgCopyFailed, source);
     }
 }

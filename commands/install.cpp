@@ -15,7 +15,7 @@ int InstallFileEntry(const char *entry) {
     if (!IsStorableSchemeName(key)) {
         // Written anyway it would land as another key, a section or a
         // comment, and could never be listed or applied by its name.
-        ShowMessage(g_app.MainWindow, kMsgUnstorableName, key, MB_OK | MB_ICONHAND);
+        ShowMessage(g_app.MainWindow, kMsgUnstorableName, key);
         return IDNO;
     }
     char path[kPathCap];
@@ -28,7 +28,7 @@ int InstallFileEntry(const char *entry) {
 void InstallSelectedCommand(const CommandArgs &args) {
     if (!args.entry) return;
     if (EntryKindOf(args.entry) == kSystemEntry) {
-        ShowMessage(g_app.MainWindow, kMsgSystemScheme, nullptr, MB_OK);
+        ShowMessage(g_app.MainWindow, kMsgSystemScheme, nullptr);
         return;
     }
     InstallFileEntry(args.entry);
@@ -36,7 +36,7 @@ void InstallSelectedCommand(const CommandArgs &args) {
 
 void InstallAllCommand(const CommandArgs &args) {
     if (!args.list) return;
-    ShowMessage(g_app.MainWindow, kMsgInstallAll, nullptr, MB_OK);
+    ShowMessage(g_app.MainWindow, kMsgInstallAll, nullptr);
     int count = (short)SendMessageA(args.list, LB_GETCOUNT, 0, 0);
     if (count == LB_ERR) return;
     for (int i = 0; i < count; i++) {

@@ -53,16 +53,16 @@ static bool ValidateSaveName(HWND dialog, char *name, size_t cap, bool whole) {
     case kSaveNameEmpty:
         return false;
     case kSaveNameWildcard:
-        ShowMessage(dialog, kMsgWildcard, nullptr, MB_OK | MB_ICONQUESTION);
+        ShowMessage(dialog, kMsgWildcard, nullptr);
         return false;
     case kSaveNameTooLong:
-        ShowMessage(dialog, kMsgSaveFailed, name, MB_OK | MB_ICONHAND);
+        ShowMessage(dialog, kMsgSaveFailed, name);
         return false;
     case kSaveNameAddExtension:
     case kSaveNameAsTyped:
         break;
     }
-    return !FileExists(name) || ShowMessage(dialog, kMsgReplace, name, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return !FileExists(name) || ShowMessage(dialog, kMsgReplace, name) == IDYES;
 }
 
 // The edition's title fields, each present from now on, empty or not.

@@ -21,7 +21,7 @@ struct EditionProfile {
     const char *panelTemplate;
     const char *saveAsTemplate;
     const char *addTemplate;
-    const char *editorTemplate;  // beside the specified ones: the color-set editor
+    const char *editorTemplate;  // added beside the original dialogs: the color-set editor
     const char *listMenu;        // and the list's context menu
     TitleFields saveAsTitles;
     // The title sections tried, in this order, for a file's title; the
@@ -40,7 +40,7 @@ extern const EditionProfile kEditions[kEditionCount];
 // (any case), the sibling one for a Shift-JIS font and any other name, the
 // English one for every other character set.
 Edition ChooseEdition(unsigned charset, const char *baseName);
-// The string-table id of a text the program adds beside the specified ones:
+// The string-table id of a text the program adds beside its original strings:
 // the English id in the English edition, the Japanese one above it in the
 // others.
 int EditionStringId(int englishId, Edition edition);

@@ -49,8 +49,20 @@ enum MessageCaption {
     kCaptionIsText,    // the text as the caption, TitleString as the body
 };
 
+// The buttons and icon of a message's box (the messages layer gives each
+// its flags).
+enum MessageBoxStyle {
+    kBoxOk,             // OK alone, no icon
+    kBoxError,          // OK, the error icon
+    kBoxOkQuestion,     // OK, the question icon
+    kBoxYesNo,          // Yes and No, no icon
+    kBoxYesNoQuestion,  // Yes and No, the question icon
+    kBoxYesNoCancel,    // Yes, No and Cancel, no icon
+};
+
 const char *MessageFormat(MessageId id, Edition edition);
 MessageCaption MessageCaptionOf(MessageId id);
+MessageBoxStyle MessageBoxStyleOf(MessageId id);
 
 // The format with "%s" replaced by first, then by second (a null name reads
 // as empty; a "%s" past the names stays as it is). Display text: cut at the

@@ -133,7 +133,7 @@
 #define IDC_EDIT_SAVE             438
 #define IDC_EDIT_SAVEAS           439
 
-/* Strings from 1024 up, away from the specified blocks: each English one
+/* Strings from 1024 up, away from the program's first string blocks: each English one
  * at its id, its Japanese one IDS_JAPANESE_OFFSET above. */
 #define IDS_JAPANESE_OFFSET       100
 #define IDS_ELEMENT_FIRST         1024  /* the nineteen elements' names, in element order */

@@ -7,7 +7,27 @@
 #include "../platform/win32.h"
 #include "../state/appstate.h"
 
-int ShowMessage(HWND owner, MessageId id, const char *name, UINT type, const char *secondName) {
+// The flags of a box style.
+static UINT BoxFlags(MessageBoxStyle style) {
+    switch (style) {
+    case kBoxOk:
+        return MB_OK;
+    case kBoxError:
+        return MB_OK | MB_ICONERROR;
+    case kBoxOkQuestion:
+        return MB_OK | MB_ICONQUESTION;
+    case kBoxYesNo:
+        return MB_YESNO;
+    case kBoxYesNoQuestion:
+        return MB_YESNO | MB_ICONQUESTION;
+    case kBoxYesNoCancel:
+        return MB_YESNOCANCEL;
+    }
+    return MB_OK;
+}
+
+int ShowMessage(HWND owner, MessageId id, const char *name, const char *secondName) {
+    UINT type = BoxFlags(MessageBoxStyleOf(id));
     char text[kMessageCap];
     ComposeMessage(MessageFormat(id, g_app.edition), name, secondName, text, sizeof text);
     switch (MessageCaptionOf(id)) {
@@ -46,7 +66,7 @@ int ShowStrings(HWND owner, int firstId, StringSpan span, UINT type) {
 }
 
 void TellProfileWrite(HWND owner, ProfileWrite result, const char *file) {
-    if (result == kProfileWriteFailed) ShowMessage(owner, kMsgWriteFailed, file, MB_OK | MB_ICONHAND);
+    if (result == kProfileWriteFailed) ShowMessage(owner, kMsgWriteFailed, file);
     if (result == kProfileBusy && FirstBusyNoticeOfCommand())
-        ShowMessage(owner, kMsgSettingsBusy, file, MB_OK | MB_ICONHAND);
+        ShowMessage(owner, kMsgSettingsBusy, file);
 }

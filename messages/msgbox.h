@@ -7,8 +7,9 @@
 #include "../core/messages.h"
 #include "../platform/profile.h"
 
-// A message of the catalogue with its names in place. The answer.
-int ShowMessage(HWND owner, MessageId id, const char *name, UINT type, const char *secondName = nullptr);
+// A message of the catalogue with its names in place, in the box its row
+// gives. The answer.
+int ShowMessage(HWND owner, MessageId id, const char *name, const char *secondName = nullptr);
 
 // Texts of the string table: one string as it stands, or a whole run, the
 // strings from the first up to the first absent one, each followed by two
@@ -16,7 +17,7 @@ int ShowMessage(HWND owner, MessageId id, const char *name, UINT type, const cha
 enum StringSpan { kOneString, kWholeRun };
 int ShowStrings(HWND owner, int firstId, StringSpan span, UINT type);
 
-// A text of the string table added beside the specified ones, in the
+// A text of the string table added beside the original resources, in the
 // running edition's language (EditionStringId), cut to the buffer.
 void LoadEditionString(int englishId, char *out, size_t cap);
 

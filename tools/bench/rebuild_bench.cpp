@@ -34,7 +34,7 @@
 namespace {
 
 const int kSchemeCount = 500;
-const int kRebuildMessage = WM_USER;
+const int kRebuildMessage = WM_APP;  // the panel's rebuild message
 const DWORD kSendTimeoutMs = 300000;
 
 // The colors of every file: all files alike, so that each Open applies the
