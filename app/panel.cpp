@@ -36,15 +36,28 @@ static bool g_buildAgain = false;
 
 bool SchemeListIsBuilding() { return g_building; }
 
-// Adds a file entry for every file of the program's directory whose name
-// ends in the extension, listed through the hidden file list (which makes
-// that directory current).
-static void AddFilesEnding(HWND panel, HWND list, const char *extension) {
+// True when a file of the program's directory (the current one) is one the
+// list shows: a name ending in the list's extension, or in that of themes
+// beside color-set files (a list switched to another extension by the Add
+// dialog shows only that one). As the extension's wildcard did, a short name
+// ending in it counts too ("a.colx", known as "A~1.COL" where the file system
+// keeps short names); the short name is asked for only when the name itself
+// does not match.
+static bool IsListedFile(const char *name) {
+    if (EndsWithNoCaseAscii(name, g_app.DefaultExt)) return true;
+    if (CompareNoCaseAscii(g_app.DefaultExt, ".col") == 0 && EndsWithNoCaseAscii(name, kThemeExtension)) return true;
+    char shortName[kPathCap];
+    DWORD length = GetShortPathNameA(name, shortName, sizeof shortName);
+    return length > 0 && length < sizeof shortName && EndsWithNoCaseAscii(shortName, g_app.DefaultExt);
+}
+
+// Adds a file entry for every file of the program's directory that the list
+// shows, from one walk of the directory through the hidden file list (which
+// makes that directory current).
+static void AddListedFiles(HWND panel, HWND list) {
     HWND files = GetDlgItem(panel, IDC_FILE_LIST);
     char pattern[kPathCap];
-    bool fits = GetProgramDir(pattern, kModulePathLimit) && AppendText(pattern, sizeof pattern, "*") &&
-                AppendText(pattern, sizeof pattern, extension);
-    if (fits) {
+    if (GetProgramDir(pattern, kModulePathLimit) && AppendText(pattern, sizeof pattern, "*")) {
         // The file list is never seen: without its redrawing it does not
         // update its scroll bar for every name added, which halves the
         // listing's time in a directory of thousands of files.
@@ -57,7 +70,7 @@ static void AddFilesEnding(HWND panel, HWND list, const char *extension) {
     int count = (WORD)SendMessageA(files, LB_GETCOUNT, 0, 0);
     for (int i = 0; i < count; i++) {
         char name[kPathCap];
-        if (GetListEntry(files, i, name, sizeof name)) AddFileEntry(list, name);
+        if (GetListEntry(files, i, name, sizeof name) && IsListedFile(name)) AddFileEntry(list, name);
     }
 }
 
@@ -68,10 +81,7 @@ static void FillSchemeList(HWND panel) {
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     int tabStop = kSchemeTabStop;
     SendMessageA(list, LB_SETTABSTOPS, 1, (LPARAM)&tabStop);
-    AddFilesEnding(panel, list, g_app.DefaultExt);
-    // Beside the color-set files, the themes saved or kept there; a list
-    // switched to another extension by the Add dialog shows only that one.
-    if (CompareNoCaseAscii(g_app.DefaultExt, ".col") == 0) AddFilesEnding(panel, list, kThemeExtension);
+    AddListedFiles(panel, list);
     ListSchemes(list);
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, FALSE);

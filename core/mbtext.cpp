@@ -142,6 +142,18 @@ bool StartsWithNoCaseAscii(const char *text, const char *prefix) {
     return true;
 }
 
+bool EndsWithNoCaseAscii(const char *text, const char *suffix) {
+    size_t length = strlen(text), suffixLength = strlen(suffix);
+    if (suffixLength > length) return false;
+    const char *start = text + length - suffixLength, *p = text;
+    while (p < start) {
+        const char *next = NextChar(p);
+        if (next == p) return false;
+        p = next;
+    }
+    return p == start && CompareNoCaseAscii(start, suffix) == 0;
+}
+
 bool EqualsNoCaseAscii(const char *text, size_t length, const char *word) {
     return strlen(word) == length && StartsWithNoCaseAscii(text, word);
 }

@@ -65,6 +65,9 @@ void CopyTextCut(char *dst, size_t cap, const char *src);
 int CompareNoCaseAscii(const char *a, const char *b);
 // True when text begins with prefix, ASCII letters in any case.
 bool StartsWithNoCaseAscii(const char *text, const char *prefix);
+// True when text ends in suffix, ASCII letters in any case, the suffix
+// starting on a whole character of text.
+bool EndsWithNoCaseAscii(const char *text, const char *suffix);
 // True when the length bytes at text are word, ASCII letters in any case.
 bool EqualsNoCaseAscii(const char *text, size_t length, const char *word);
 // A path from a drive's root: a letter, ':' and '\' (never a network path

@@ -31,6 +31,21 @@ TEST_F(ShiftJisTest, PathParts) {
     }
 }
 
+TEST_F(ShiftJisTest, NameEndings) {
+    struct { int codePage; const char *name, *ending; bool ends; } cases[] = {
+        {932,  "Sea.COL",   ".col",   true},
+        {932,  "Sea.colx",  ".col",   false},
+        {932,  "col",       ".col",   false},
+        {932,  "ソ.Theme",   ".theme", true},
+        {932,  "a.表",       "\\",     false},  // the second byte of 表 begins no character
+        {1252, "a.表",       "\\",     true},
+    };
+    for (size_t i = 0; i < std::size(cases); i++) {
+        SetTextCodePage(cases[i].codePage);
+        EXPECT_EQ(cases[i].ends, EndsWithNoCaseAscii(cases[i].name, cases[i].ending)) << "row " << i;
+    }
+}
+
 TEST_F(ShiftJisTest, BaseNames) {
     struct { const char *path, *module, *file; } cases[] = {  // into 16 bytes; "-": none
         // path                          ModuleBaseName      FileBaseName
