@@ -7,15 +7,7 @@
 #include "../state/applied.h"
 #include "../state/appstate.h"
 
-void CaptureColors(ColorSet *set) {
-    for (int i = 0; i < kElementCount; i++) set->value[i] = (int32_t)ReadSysColor(i);
-}
-
-ColorSet DesktopColorSet() {
-    ColorSet set;
-    CaptureColors(&set);
-    return set;
-}
+ColorSet DesktopColorSet() { return ColorSetPart(DesktopWholeColors()); }
 
 // The nineteen, a kept one at the desktop's color, in one call.
 static void WriteColors(const ColorSet &set) {

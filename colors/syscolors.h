@@ -3,8 +3,8 @@
 #include "../core/colorset.h"
 #include "../platform/profile.h"
 
-void CaptureColors(ColorSet *set);
-ColorSet DesktopColorSet();  // the same, as a value
+// The nineteen elements of a color-set file as the desktop has them.
+ColorSet DesktopColorSet();
 // Puts the set on the desktop, the colors found there kept for Undo Apply.
 void ApplyColors(const ColorSet &set);
 // Every element of the desktop, and the same as a value.

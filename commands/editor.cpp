@@ -7,7 +7,6 @@
 
 #include <string>
 
-#include "../colors/colfile.h"
 #include "../colors/entrycolors.h"
 #include "../colors/syscolors.h"
 #include "../core/colfile_text.h"
