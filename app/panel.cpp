@@ -6,6 +6,7 @@
 #include "../colors/setfile.h"
 #include "../colors/schemes.h"
 #include "../colors/syscolors.h"
+#include "../commands/savestate.h"
 #include "../core/capacity.h"
 #include "../core/entryname.h"
 #include "../core/mbtext.h"
@@ -44,11 +45,11 @@ bool SchemeListIsBuilding() { return g_building; }
 // keeps short names); the short name is asked for only when the name itself
 // does not match.
 static bool IsListedFile(const char *name) {
-    if (EndsWithNoCaseAscii(name, g_app.DefaultExt)) return true;
-    if (CompareNoCaseAscii(g_app.DefaultExt, ".col") == 0 && EndsWithNoCaseAscii(name, kThemeExtension)) return true;
+    if (EndsWithNoCaseAscii(name, g_addState.DefaultExt)) return true;
+    if (CompareNoCaseAscii(g_addState.DefaultExt, ".col") == 0 && EndsWithNoCaseAscii(name, kThemeExtension)) return true;
     char shortName[kPathCap];
     DWORD length = GetShortPathNameA(name, shortName, sizeof shortName);
-    return length > 0 && length < sizeof shortName && EndsWithNoCaseAscii(shortName, g_app.DefaultExt);
+    return length > 0 && length < sizeof shortName && EndsWithNoCaseAscii(shortName, g_addState.DefaultExt);
 }
 
 // Adds a file entry for every file of the program's directory that the list

@@ -1,6 +1,7 @@
 #include "winstart.h"
 
 #include "../commands/saveas.h"
+#include "../commands/savestate.h"
 #include "../core/resource.h"
 #include "../messages/msgbox.h"
 #include "../state/appstate.h"

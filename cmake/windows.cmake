@@ -17,6 +17,7 @@ file(GLOB LV_WIN_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/state/*.cpp
   ${CMAKE_SOURCE_DIR}/messages/*.cpp
   ${CMAKE_SOURCE_DIR}/colors/*.cpp
+  ${CMAKE_SOURCE_DIR}/controls/*.cpp
   ${CMAKE_SOURCE_DIR}/commands/*.cpp
   ${CMAKE_SOURCE_DIR}/app/*.cpp
 )

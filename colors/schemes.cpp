@@ -79,7 +79,7 @@ static bool SchemeIsInstalled(const char *key) {
     return ReadPrivateProfileText(kSchemeSection, key, "", present, sizeof present, kControlIni) != 0;
 }
 
-int WriteScheme(const ColorSet &set, const char *key) {
+InstallOutcome WriteScheme(const ColorSet &set, const char *key) {
     char line[kLineCap];
     EncodeSchemeLine(set, line, sizeof line);
     // The look for the key and the write go together under the profile
@@ -93,12 +93,13 @@ int WriteScheme(const ColorSet &set, const char *key) {
     }
     if (installed) {
         int answer = ShowMessage(g_app.MainWindow, kMsgInstalledAlready, key);
-        if (answer != IDYES) return answer;
+        if (answer == IDCANCEL) return kInstallStopAll;
+        if (answer != IDYES) return kInstallSkipped;
         written = WritePrivateProfileText(kSchemeSection, key, line, kControlIni);
     }
-    if (written == kProfileWritten) return IDYES;
+    if (written == kProfileWritten) return kInstalled;
     TellProfileWrite(g_app.MainWindow, written, kControlIni);
     // A write that failed skips this file, and Install all goes on; settings
     // locked by another program end it.
-    return written == kProfileBusy ? IDCANCEL : IDNO;
+    return written == kProfileBusy ? kInstallStopAll : kInstallSkipped;
 }

@@ -9,7 +9,12 @@ void ListSchemes(HWND listBox);
 // The scheme's colors over base (the six elements a scheme line does not
 // hold keep base's values).
 bool ReadScheme(const ColorSet &base, ColorSet *set, const char *key);
-// IDYES when written; IDNO or IDCANCEL when the user kept the old scheme.
-// When the write fails, IDNO; when another program holds the settings,
-// IDCANCEL (each after its message).
-int WriteScheme(const ColorSet &set, const char *key);
+// What became of one scheme to install, and whether Install all goes on.
+enum InstallOutcome {
+    kInstalled,       // written
+    kInstallSkipped,  // kept as it was (the user said No, or a failed write was told)
+    kInstallStopAll,  // the user cancelled, or another program holds the settings
+};
+
+// Writes the scheme, asking first when the key is installed already.
+InstallOutcome WriteScheme(const ColorSet &set, const char *key);

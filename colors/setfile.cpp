@@ -123,8 +123,12 @@ bool ReadColorSetColors(ColorSet *set, const char *path) {
     return true;
 }
 
+bool ListedFilePath(const char *name, char *path, size_t cap) {
+    return GetProgramDir(path, kModulePathLimit) && AppendText(path, cap, name);
+}
+
 bool ListedFilePathOrTell(const char *name, char *path, size_t cap) {
-    if (GetProgramDir(path, kModulePathLimit) && AppendText(path, cap, name)) return true;
+    if (ListedFilePath(name, path, cap)) return true;
     char whole[kMessageCap];
     GetProgramDir(whole, sizeof whole);
     AppendText(whole, sizeof whole, name);

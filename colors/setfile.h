@@ -58,7 +58,9 @@ bool ReadColorSetTitle(const char *path, char *title, size_t cap);
 // ones.
 bool ReadColorSetColors(ColorSet *set, const char *path);
 
-// The program's directory followed by the name of a listed file. A path
-// that does not fit is refused, never cut: this shows the reader's
-// not-found message itself and gives false.
+// The path of a listed file: the program's directory followed by its name.
+// A path that does not fit is refused, never cut: false.
+bool ListedFilePath(const char *name, char *path, size_t cap);
+// ListedFilePath, which shows the reader's not-found message itself when it
+// gives false.
 bool ListedFilePathOrTell(const char *name, char *path, size_t cap);

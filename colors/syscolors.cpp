@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "../platform/gdi.h"
 #include "../platform/profile.h"
 #include "../platform/win32.h"
 #include "../state/applied.h"
@@ -9,23 +10,6 @@
 
 ColorSet DesktopColorSet() { return ColorSetPart(DesktopWholeColors()); }
 
-// The nineteen, a kept one at the desktop's color, in one call.
-static void WriteColors(const ColorSet &set) {
-    COLORREF values[kElementCount];
-    HDC dc = GetDC(g_app.MainWindow);
-    for (int i = 0; i < kElementCount; i++) {
-        COLORREF v = set.value[i] == kKeepColor ? ReadSysColor(i) : (COLORREF)set.value[i];
-        if (IsNearestColorElement(i) && dc) v = GetNearestColor(dc, v);
-        values[i] = v;
-    }
-    if (dc) ReleaseDC(g_app.MainWindow, dc);
-    WriteSysColors(kElementCount, ElementList, values);
-}
-
-void ApplyColors(const ColorSet &set) {
-    RecordApply(DesktopWholeColors());
-    WriteColors(set);
-}
 
 void CaptureColors(WholeColorSet *set) {
     for (int i = 0; i < kSystemColorCount; i++) set->value[i] = (int32_t)ReadSysColor(i);
@@ -41,14 +25,15 @@ static WholeColorSet WriteWholeColors(const WholeColorSet &set) {
     int elements[kSystemColorCount];
     COLORREF values[kSystemColorCount];
     int count = 0;
-    HDC dc = GetDC(g_app.MainWindow);
-    for (int i = 0; i < kSystemColorCount; i++) {
-        if (set.value[i] == kKeepColor) continue;
-        COLORREF v = (COLORREF)set.value[i];
-        if (IsNearestColorElement(i) && dc) v = GetNearestColor(dc, v);
-        elements[count] = i, values[count++] = v;
+    {
+        WindowDC dc(g_app.MainWindow);
+        for (int i = 0; i < kSystemColorCount; i++) {
+            if (set.value[i] == kKeepColor) continue;
+            COLORREF v = (COLORREF)set.value[i];
+            if (IsNearestColorElement(i) && dc.Get()) v = GetNearestColor(dc.Get(), v);
+            elements[count] = i, values[count++] = v;
+        }
     }
-    if (dc) ReleaseDC(g_app.MainWindow, dc);
     if (count) WriteSysColors(count, elements, values);
     WholeColorSet taken = WholeKept;
     for (int k = 0; k < count; k++)
@@ -59,6 +44,14 @@ static WholeColorSet WriteWholeColors(const WholeColorSet &set) {
 WholeColorSet ApplyColors(const WholeColorSet &set) {
     RecordApply(DesktopWholeColors());
     return WriteWholeColors(set);
+}
+
+void ApplyColors(const ColorSet &set) {
+    // All nineteen in one call, a kept one at the desktop's color.
+    WholeColorSet whole = WholeKept;
+    for (int i = 0; i < kElementCount; i++)
+        whole.value[i] = set.value[i] == kKeepColor ? (int32_t)ReadSysColor(i) : set.value[i];
+    ApplyColors(whole);
 }
 
 void PutColorsBack(const WholeColorSet &set) { WriteWholeColors(set); }

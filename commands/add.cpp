@@ -1,5 +1,6 @@
 #include "add.h"
 
+#include "../controls/namedialog.h"
 #include "../core/capacity.h"
 #include "../core/mbtext.h"
 #include "../core/resource.h"
@@ -18,7 +19,7 @@ constexpr size_t kListItemCap = 2 * kFullPathCap + 8;
 // rather than applying a relative directory a second time. A directory
 // too long for WorkDir is named as the current one.
 static void TakeListedDirectory() {
-    if (!InitWorkDir()) CopyText(g_app.WorkDir, sizeof g_app.WorkDir, ".\\");
+    if (!InitWorkDir()) CopyText(g_addState.WorkDir, sizeof g_addState.WorkDir, ".\\");
 }
 
 // Lists WorkDir's entries that match FileFilter, with its subdirectories
@@ -27,24 +28,24 @@ static void TakeListedDirectory() {
 // listed.
 static bool RefreshAddList(HWND dialog) {
     char path[kWorkDirCap + kFileFilterCap];
-    if (!CopyText(path, sizeof path, g_app.WorkDir) || !AppendText(path, sizeof path, g_app.FileFilter)) return false;
+    if (!CopyText(path, sizeof path, g_addState.WorkDir) || !AppendText(path, sizeof path, g_addState.FileFilter)) return false;
     // The listing makes the path's directory current and rewrites path.
     if (!DlgDirListA(dialog, path, IDC_ADD_LIST, IDC_ADD_DIRTEXT, DDL_DIRECTORY | DDL_DRIVES)) return false;
     TakeListedDirectory();
-    SetDlgItemTextA(dialog, IDC_FILENAME, g_app.FileFilter);
+    SetDlgItemTextA(dialog, IDC_FILENAME, g_addState.FileFilter);
     return true;
 }
 
 static void OnAddInit(HWND dialog) {
     char filter[kFileFilterCap] = "*";
-    if (AppendText(filter, sizeof filter, g_app.DefaultExt))
-        CopyText(g_app.FileFilter, sizeof g_app.FileFilter, filter);
+    if (AppendText(filter, sizeof filter, g_addState.DefaultExt))
+        CopyText(g_addState.FileFilter, sizeof g_addState.FileFilter, filter);
     if (!RefreshAddList(dialog)) {
         // WorkDir named a directory that is gone: show the current one.
         InitWorkDir();
         RefreshAddList(dialog);
     }
-    EnableOk(dialog, g_app.FileFilter[0] != '\0');
+    EnableOk(dialog, g_addState.FileFilter[0] != '\0');
     SelectNameField(dialog);
     SetFocus(GetDlgItem(dialog, IDC_FILENAME));
 }
@@ -56,18 +57,16 @@ static void OnAddInit(HWND dialog) {
 static void ApplyTypedPattern(HWND dialog, const char *text) {
     char dir[kWorkDirCap];
     char filter[kFileFilterCap];
-    if (SplitTypedPattern(text, dir, sizeof dir, filter, sizeof filter, sizeof g_app.DefaultExt) != kPatternSplit) {
+    if (SplitTypedPattern(text, dir, sizeof dir, filter, sizeof filter, sizeof g_addState.DefaultExt) != kPatternSplit) {
         ShowMessage(dialog, kMsgPatternTooLong, text);
         return;
     }
-    AppGlobals before = g_app;
-    CopyText(g_app.FileFilter, sizeof g_app.FileFilter, filter);
-    if (dir[0]) CopyText(g_app.WorkDir, sizeof g_app.WorkDir, dir);
-    AdoptFilterExtension(g_app.FileFilter, g_app.DefaultExt, sizeof g_app.DefaultExt);
+    AddStateRecord before = g_addState;
+    CopyText(g_addState.FileFilter, sizeof g_addState.FileFilter, filter);
+    if (dir[0]) CopyText(g_addState.WorkDir, sizeof g_addState.WorkDir, dir);
+    AdoptFilterExtension(g_addState.FileFilter, g_addState.DefaultExt, sizeof g_addState.DefaultExt);
     if (!RefreshAddList(dialog)) {
-        CopyText(g_app.WorkDir, sizeof g_app.WorkDir, before.WorkDir);
-        CopyText(g_app.FileFilter, sizeof g_app.FileFilter, before.FileFilter);
-        CopyText(g_app.DefaultExt, sizeof g_app.DefaultExt, before.DefaultExt);
+        g_addState = before;
         ShowMessage(dialog, kMsgSourceMissing, text);
     }
     // The focus stays where the user had it (in the list, after a double
@@ -78,7 +77,7 @@ static void ApplyTypedPattern(HWND dialog, const char *text) {
 // SaveState's file name, to be resolved against the directory shown. A name
 // that cannot take its extension is not chosen.
 static void ChooseFile(HWND dialog, char *name, size_t cap) {
-    if (HasExtension(name) || AppendText(name, cap, g_app.DefaultExt)) g_saveState.fileName.Set(name);
+    if (HasExtension(name) || AppendText(name, cap, g_addState.DefaultExt)) g_saveState.fileName.Set(name);
     else g_saveState.fileName.Clear();
     InitWorkDir();
     EndDialog(dialog, IDOK);
@@ -106,7 +105,7 @@ static void OnListSelection(HWND dialog) {
         return;
     }
     char pattern[kListItemCap + kFileFilterCap];
-    if (DirectoryPattern(item, g_app.FileFilter, pattern, sizeof pattern))
+    if (DirectoryPattern(item, g_addState.FileFilter, pattern, sizeof pattern))
         SetDlgItemTextA(dialog, IDC_FILENAME, pattern);
 }
 

@@ -1,11 +1,10 @@
 #include "delete.h"
 
+#include "../colors/setfile.h"
 #include "../core/capacity.h"
 #include "../core/entryname.h"
-#include "../core/mbtext.h"
 #include "../messages/msgbox.h"
 #include "../platform/files.h"
-#include "../platform/win32.h"
 
 void DeleteColorSetCommand(const CommandArgs &args) {
     if (!args.entry) return;
@@ -13,8 +12,7 @@ void DeleteColorSetCommand(const CommandArgs &args) {
     // deleted.
     char path[kPathCap];
     char name[kPathCap];
-    bool isFile = FileEntryName(args.entry, name, sizeof name) && GetProgramDir(path, kModulePathLimit) &&
-                  AppendText(path, sizeof path, name);
+    bool isFile = FileEntryName(args.entry, name, sizeof name) && ListedFilePath(name, path, sizeof path);
     if (ShowMessage(args.owner, kMsgDeleteQuestion, args.entry) != IDYES) return;
     if (!isFile || !DeleteFileNamed(path)) ShowMessage(args.owner, kMsgCantDelete, nullptr);
 }

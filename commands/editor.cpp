@@ -9,6 +9,7 @@
 
 #include "../colors/entrycolors.h"
 #include "../colors/syscolors.h"
+#include "../controls/scene.h"
 #include "../core/colfile_text.h"
 #include "../core/contrast.h"
 #include "../core/mbtext.h"
@@ -16,12 +17,12 @@
 #include "../core/savename.h"
 #include "../core/scene.h"
 #include "../messages/msgbox.h"
+#include "../platform/gdi.h"
 #include "../platform/listbox.h"
 #include "../state/applied.h"
 #include "../state/appstate.h"
 #include "saveas.h"
 #include "savestate.h"
-#include "scene.h"
 
 namespace {
 
@@ -83,22 +84,15 @@ void ShowChosenElement(HWND dialog, Editor *editor, int chosen, const WholeColor
     InvalidateRect(GetDlgItem(dialog, IDC_EDIT_SWATCH), nullptr, TRUE);
 }
 
-// Each text on its background (the window, the menu bar, the active and the
-// inactive title bar, the selected item, the button face, the tooltip): the
-// ratio, marked when under 4.5:1.
+// Each text on its background: the ratio, marked when under 4.5:1.
 void ShowContrast(HWND dialog, const WholeColorSet &shown) {
-    static const int kPairs[][2] = {
-        {kColorWindowText, kColorWindow},       {kColorMenuText, kColorMenu},
-        {kColorTitleText, kColorActiveTitle},   {kColorHilightText, kColorHilight},
-        {kColorButtonText, kColorButtonFace},   {kColorInactiveTitleText, kColorInactiveTitle},
-        {kColorInfoText, kColorInfoWindow}};
     std::string lines;
     char hardToRead[kRunEntryLimit];
     LoadEditionString(IDS_EDIT_HARD_TO_READ, hardToRead, sizeof hardToRead);
-    for (const auto &pair : kPairs) {
+    for (const TextOnBackground &pair : kTextPairs) {
         char text[kRunEntryLimit], line[2 * kRunEntryLimit];
-        LoadEditionString(ElementNameStringId(pair[0]), text, sizeof text);
-        double ratio = ContrastRatio(shown.value[pair[0]], shown.value[pair[1]]);
+        LoadEditionString(ElementNameStringId(pair.text), text, sizeof text);
+        double ratio = ContrastRatio(shown.value[pair.text], shown.value[pair.background]);
         snprintf(line, sizeof line, "%s  %.2f:1  %s\r\n", text, ratio, ratio < kReadableContrast ? hardToRead : "");
         lines += line;
     }
@@ -134,18 +128,16 @@ void ShowEdited(HWND dialog, int chosen) {
 // The elements by name; the list scrolls sideways to the longest.
 void FillElementList(HWND dialog) {
     HWND list = GetDlgItem(dialog, IDC_EDIT_ELEMENTS);
-    HDC dc = GetDC(list);
-    HGDIOBJ oldFont = SelectObject(dc, (HFONT)SendMessageA(list, WM_GETFONT, 0, 0));
+    WindowDC dc(list);
+    Selection font(dc.Get(), (HFONT)SendMessageA(list, WM_GETFONT, 0, 0));
     int widest = 0;
     for (int i = 0; i < kSystemColorCount; i++) {
         char name[kRunEntryLimit];
         LoadEditionString(ElementNameStringId(i), name, sizeof name);
         SendMessageA(list, LB_ADDSTRING, 0, (LPARAM)name);
         SIZE size = {};
-        if (GetTextExtentPoint32A(dc, name, (int)strlen(name), &size) && size.cx > widest) widest = size.cx;
+        if (GetTextExtentPoint32A(dc.Get(), name, (int)strlen(name), &size) && size.cx > widest) widest = size.cx;
     }
-    SelectObject(dc, oldFont);
-    ReleaseDC(list, dc);
     SendMessageA(list, LB_SETHORIZONTALEXTENT, (WPARAM)(widest + 4), 0);
 }
 

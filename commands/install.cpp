@@ -9,19 +9,19 @@
 #include "../platform/listbox.h"
 #include "../state/appstate.h"
 
-int InstallFileEntry(const char *entry) {
+InstallOutcome InstallFileEntry(const char *entry) {
     char key[kPathCap];
-    if (!FileEntryName(entry, key, sizeof key)) return IDNO;
+    if (!FileEntryName(entry, key, sizeof key)) return kInstallSkipped;
     if (!IsStorableSchemeName(key)) {
         // Written anyway it would land as another key, a section or a
         // comment, and could never be listed or applied by its name.
         ShowMessage(g_app.MainWindow, kMsgUnstorableName, key);
-        return IDNO;
+        return kInstallSkipped;
     }
     char path[kPathCap];
-    if (!ListedFilePathOrTell(key, path, sizeof path)) return IDNO;
+    if (!ListedFilePathOrTell(key, path, sizeof path)) return kInstallSkipped;
     ColorSet colors;
-    if (!ReadColorSetColors(&colors, path)) return IDNO;
+    if (!ReadColorSetColors(&colors, path)) return kInstallSkipped;
     return WriteScheme(colors, key);
 }
 
@@ -42,6 +42,6 @@ void InstallAllCommand(const CommandArgs &args) {
     for (int i = 0; i < count; i++) {
         char entry[kLineCap];
         if (!GetListEntry(args.list, i, entry, sizeof entry) || EntryKindOf(entry) != kFileEntry) continue;
-        if (InstallFileEntry(entry) == IDCANCEL) return;
+        if (InstallFileEntry(entry) == kInstallStopAll) return;
     }
 }

@@ -5,6 +5,7 @@
 #include <stdint.h>
 
 #include "../core/resource.h"
+#include "../platform/gdi.h"
 
 namespace {
 
@@ -121,14 +122,11 @@ LRESULT OnLogoTimer(HWND window) {
 // Cyan over the whole client area, then the picture's two outer strips of
 // the revealed width side by side at the centre line.
 LRESULT OnLogoPaint(HWND window) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
-    HDC memory = CreateCompatibleDC(dc);
-    if (!memory) {
-        EndPaint(window, &ps);
-        return 0;
-    }
-    HGDIOBJ previous = SelectObject(memory, g_logo.bitmap);
+    PaintDC paint(window);
+    HDC dc = paint.Get();
+    MemoryDC memory(dc);
+    if (!memory.Get()) return 0;
+    Selection picture(memory.Get(), g_logo.bitmap);
     RECT client;
     GetClientRect(window, &client);
     SetBkColor(dc, kLogoField);
@@ -137,11 +135,8 @@ LRESULT OnLogoPaint(HWND window) {
     int top = client.bottom / 2 - g_logo.height / 2;
     int half = g_logo.width / 2;
     if (g_logo.revealedWidth < half) half = g_logo.revealedWidth;
-    BitBlt(dc, centre - half, top, half, g_logo.height, memory, 0, 0, SRCCOPY);
-    BitBlt(dc, centre, top, half, g_logo.height, memory, g_logo.width - half, 0, SRCCOPY);
-    if (previous) SelectObject(memory, previous);
-    EndPaint(window, &ps);
-    DeleteDC(memory);
+    BitBlt(dc, centre - half, top, half, g_logo.height, memory.Get(), 0, 0, SRCCOPY);
+    BitBlt(dc, centre, top, half, g_logo.height, memory.Get(), g_logo.width - half, 0, SRCCOPY);
     return 0;
 }
 

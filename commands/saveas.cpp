@@ -4,6 +4,7 @@
 #include "../colors/syscolors.h"
 #include "../colors/textfile.h"
 #include "../colors/wallpaper.h"
+#include "../controls/namedialog.h"
 #include "../core/capacity.h"
 #include "../core/mbtext.h"
 #include "../core/resource.h"
@@ -32,7 +33,7 @@ static void OnSaveAsInit(HWND dialog) {
     ShowTitle(dialog, IDC_TITLE_ENGLISH, g_saveState.titleEnglish);
     if (g_saveState.fileName.present) {
         // A relative name is resolved against WorkDir from here on.
-        SetCurrentDir(g_app.WorkDir);
+        SetCurrentDir(g_addState.WorkDir);
         SetDlgItemTextA(dialog, IDC_FILENAME, g_saveState.fileName.text);
         SelectNameField(dialog);
     }
@@ -46,8 +47,8 @@ static void OnSaveAsInit(HWND dialog) {
 // the default extension. The field keeps what the user typed. A name that
 // does not fit whole is refused: cut, it would name another file.
 static bool ValidateSaveName(HWND dialog, char *name, size_t cap, bool whole) {
-    SaveNameDecision decision = DecideSaveName(name, sizeof g_app.WorkDir);
-    if (!whole || (decision == kSaveNameAddExtension && !AppendText(name, cap, g_app.DefaultExt)))
+    SaveNameDecision decision = DecideSaveName(name, sizeof g_addState.WorkDir);
+    if (!whole || (decision == kSaveNameAddExtension && !AppendText(name, cap, g_addState.DefaultExt)))
         decision = kSaveNameTooLong;
     switch (decision) {
     case kSaveNameEmpty:
@@ -95,9 +96,9 @@ static void TakeWorkDirFrom(const char *name) {
     size_t dirLength = DirPartLength(name);
     if (dirLength == 0 || !CopyBytes(dir, sizeof dir, name, dirLength)) return;
     if (IsRelativeDir(dir) && GetFullPath(dir, full, sizeof full) && EndsWithChar(full, '\\'))
-        CopyText(g_app.WorkDir, sizeof g_app.WorkDir, full);
+        CopyText(g_addState.WorkDir, sizeof g_addState.WorkDir, full);
     else
-        CopyText(g_app.WorkDir, sizeof g_app.WorkDir, dir);
+        CopyText(g_addState.WorkDir, sizeof g_addState.WorkDir, dir);
 }
 
 static INT_PTR OnSaveAsOk(HWND dialog) {
@@ -157,7 +158,7 @@ static void ProposeTheSavedFile(const char *savedPath) {
     const char *name = g_saveState.fileName.text;
     char fromWorkDir[MAX_PATH], resolved[MAX_PATH];
     bool same = IsDriveRootedPath(name) ||
-                (IsCurrentDirRelative(name) && CopyText(fromWorkDir, sizeof fromWorkDir, g_app.WorkDir) &&
+                (IsCurrentDirRelative(name) && CopyText(fromWorkDir, sizeof fromWorkDir, g_addState.WorkDir) &&
                  AppendText(fromWorkDir, sizeof fromWorkDir, name) &&
                  GetFullPath(fromWorkDir, resolved, sizeof resolved) && lstrcmpiA(resolved, savedPath) == 0);
     if (!same) g_saveState.fileName.Set(savedPath);

@@ -1,52 +1,35 @@
 #include "savestate.h"
 
-#include <string.h>
-
-#include <string>
-
 #include "../core/mbtext.h"
-#include "../core/resource.h"
+#include "../platform/win32.h"
 
 SaveStateRecord g_saveState = {};
-
-// Whether the open dialog's OK button is enabled.
-static bool g_okEnabled = false;
 
 void SavedText::Set(const char *value) {
     present = true;
     CopyTextCut(text, sizeof text, value);
 }
 
-bool ReadField(HWND dialog, int fieldId, char *out, size_t cap) {
-    // The length asked for may count a double-byte text generously.
-    std::string text((size_t)SendDlgItemMessageA(dialog, fieldId, WM_GETTEXTLENGTH, 0, 0) + 1, '\0');
-    GetDlgItemTextA(dialog, fieldId, &text[0], (int)text.size());
-    return CopyCut(out, cap, text.c_str(), strlen(text.c_str()));
+static const AddStateRecord kAddAtStart = {
+    .WorkDir = "",
+    .FileFilter = "*.col",
+    .DefaultExt = ".col",
+};
+
+AddStateRecord g_addState = kAddAtStart;
+
+void ResetSaveState() {
+    g_saveState = {};
+    g_addState = kAddAtStart;
 }
 
-void ResetSaveState() { g_saveState = {}; }
-
-void EnableOk(HWND dialog, bool enabled) {
-    EnableWindow(GetDlgItem(dialog, IDOK), enabled);
-    g_okEnabled = enabled;
-}
-
-void FollowNameField(HWND dialog) {
-    bool hasText = SendDlgItemMessageA(dialog, IDC_FILENAME, WM_GETTEXTLENGTH, 0, 0) > 0;
-    if (hasText != g_okEnabled) EnableOk(dialog, hasText);
-}
-
-void SelectNameField(HWND dialog) { SendDlgItemMessageA(dialog, IDC_FILENAME, EM_SETSEL, 0, -1); }
-
-INT_PTR DialogProcedure(HWND dialog, UINT message, WPARAM wParam, void (*init)(HWND),
-                        INT_PTR (*command)(HWND, int, int)) {
-    switch (message) {
-    case WM_INITDIALOG:
-        init(dialog);
-        return FALSE;
-    case WM_COMMAND:
-        return command(dialog, LOWORD(wParam), HIWORD(wParam));
-    default:
-        return FALSE;
-    }
+bool InitWorkDir() {
+    // At most 127 bytes of directory, then its backslash. A directory that
+    // does not fit leaves WorkDir as it was.
+    char dir[kWorkDirCap];
+    bool taken = GetCurrentDir(dir, kWorkDirCap - 1) &&
+                 (EndsWithChar(dir, '\\') || AppendText(dir, sizeof dir, "\\")) &&
+                 CopyText(g_addState.WorkDir, sizeof g_addState.WorkDir, dir);
+    if (!EndsWithChar(g_addState.WorkDir, '\\')) AppendText(g_addState.WorkDir, sizeof g_addState.WorkDir, "\\");
+    return taken;
 }

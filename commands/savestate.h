@@ -1,9 +1,6 @@
-// What the Save As and Add dialogs share: the values of the last Save As or
-// Add (kept for the next one), the open dialog's OK button, and the small
-// operations both dialogs use.
+// What the Save As and Add dialogs keep between their openings: the values
+// of the last Save As or Add, and where Add browses.
 #pragma once
-#include <windows.h>
-#include <stddef.h>
 
 #include "../core/capacity.h"
 
@@ -25,22 +22,18 @@ struct SaveStateRecord {
 };
 extern SaveStateRecord g_saveState;
 
-// The whole text of a dialog field, or what fits of it: false when it had
-// to be cut.
-bool ReadField(HWND dialog, int fieldId, char *out, size_t cap);
-// Every text absent, the wallpaper flag off (tests).
+// The Add dialog's directory, which Save As also starts from, its pattern,
+// and the extension both give a name typed without one (the list shows the
+// files that end in it).
+struct AddStateRecord {
+    char WorkDir[kWorkDirCap];  // ends in a backslash
+    char FileFilter[kFileFilterCap];
+    char DefaultExt[kDefaultExtCap];
+};
+extern AddStateRecord g_addState;
+
+// Both records as at process start (tests).
 void ResetSaveState();
-
-// The open dialog's OK button: enabled or not, as the dialog opens.
-void EnableOk(HWND dialog, bool enabled);
-// Keeps the OK button enabled exactly while the name field holds text.
-void FollowNameField(HWND dialog);
-// Selects the whole text of the name field.
-void SelectNameField(HWND dialog);
-
-// The two dialogs' procedure: the dialog's initialisation runs init, which
-// puts the focus where it belongs (so false is returned); a command runs
-// command with the control id and the notification code, which tells
-// whether it handled it; every other message is the platform's.
-INT_PTR DialogProcedure(HWND dialog, UINT message, WPARAM wParam, void (*init)(HWND),
-                        INT_PTR (*command)(HWND, int, int));
+// WorkDir := the current directory with its backslash. False when that does
+// not fit, WorkDir then being left as it was (but for its backslash).
+bool InitWorkDir();

@@ -85,6 +85,23 @@ bool ParseColorLine(const char *line, ColorSet *set) {
     return true;
 }
 
+// The start of the line after the first line that begins with header, or
+// null when there is none (or the matching line has no LF after it).
+const char *FindSection(const char *text, const char *header) {
+    for (const char *line = text; line; line = NextLine(line)) {
+        if (*line == '[' && StartsWith(line, header)) return NextLine(line);
+    }
+    return nullptr;
+}
+
+// One color line as the program writes it, "Name= R G B", without its line
+// end.
+std::string ColorLine(int element, int32_t color) {
+    char rgb[16];
+    FormatRgbText(color, rgb, sizeof rgb);
+    return std::string(ElementNames[element]) + "= " + rgb;
+}
+
 bool ChooseTitle(const char *text, Edition edition, char *title, size_t cap) {
     title[0] = '\0';
     for (const char *section : kEditions[edition].titleSections) {
@@ -120,13 +137,6 @@ ColorSetForm DetectColorSetForm(const char *text) {
     if (StartsWith(text, kHeaderLegacy)) return kFormLegacy;
     if (StartsWith(text, kHeaderCurrent)) return kFormCurrent;
     return kFormNeither;
-}
-
-const char *FindSection(const char *text, const char *header) {
-    for (const char *line = text; line; line = NextLine(line)) {
-        if (*line == '[' && StartsWith(line, header)) return NextLine(line);
-    }
-    return nullptr;
 }
 
 bool SectionTitle(const char *text, const char *section, char *title, size_t cap) {
@@ -207,12 +217,6 @@ bool DropRefusedWallpapers(const char *text, bool (*refused)(const char *name), 
     }
     out->append(kept);
     return kept != text;
-}
-
-std::string ColorLine(int element, int32_t color) {
-    char rgb[16];
-    FormatRgbText(color, rgb, sizeof rgb);
-    return std::string(ElementNames[element]) + "= " + rgb;
 }
 
 static void AddTitle(std::string *out, const char *header, const char *title) {

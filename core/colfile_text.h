@@ -23,10 +23,6 @@ extern const char kSectionWallpaper[];  // "[WallPaper]"
 enum ColorSetForm { kFormNeither, kFormCurrent, kFormLegacy };
 ColorSetForm DetectColorSetForm(const char *text);
 
-// The start of the line after the first line that begins with header, or
-// null when there is none (or the matching line has no LF after it).
-const char *FindSection(const char *text, const char *header);
-
 // The title of a color-set text for an edition. True when the text is a
 // color-set file (title possibly empty); false when it is not, or when it is
 // a legacy file without a second line, whose title the edition reads.
@@ -50,10 +46,6 @@ WallpaperFromTextResult WallpaperFromText(const char *text, char *name, size_t c
 // sections whose name refused(name) turns down (every other byte kept).
 // False, out holding the text as it is, when no line was dropped.
 bool DropRefusedWallpapers(const char *text, bool (*refused)(const char *name), std::string *out);
-
-// One color line as the program writes it, "Name= R G B", without its line
-// end.
-std::string ColorLine(int element, int32_t color);
 
 enum ComposeResult { kComposed, kComposeNameTooLong };
 // The text of a current-form file, lines ended by CR LF. Null titles have no

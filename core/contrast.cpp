@@ -8,7 +8,8 @@ static double Linear(unsigned channel) {
     return c <= 0.03928 ? c / 12.92 : pow((c + 0.055) / 1.055, 2.4);
 }
 
-double RelativeLuminance(int32_t color) {
+// The relative luminance of a color 0x00BBGGRR, 0 (black) to 1 (white).
+static double RelativeLuminance(int32_t color) {
     uint32_t v = (uint32_t)color;
     return 0.2126 * Linear(v & 0xFF) + 0.7152 * Linear((v >> 8) & 0xFF) + 0.0722 * Linear((v >> 16) & 0xFF);
 }

@@ -16,7 +16,10 @@ SaveNameDecision DecideSaveName(const char *name, size_t workDirCap) {
 
 bool HasWildcard(const char *text) { return FindChar(text, '*') || FindChar(text, '?'); }
 
-const char *FilterExtension(const char *filter) {
+// The extension of a file pattern that may become the default extension:
+// the text from its first '.' to the end, when that text holds no wildcard.
+// Null when the pattern offers none (*.*, *.c?l, *).
+static const char *FilterExtension(const char *filter) {
     const char *dot = FindChar(filter, '.');
     if (!dot || HasWildcard(dot)) return nullptr;
     return dot;

@@ -18,10 +18,6 @@ SaveNameDecision DecideSaveName(const char *name, size_t workDirCap);
 // True when the text holds '*' or '?' (searched by whole characters).
 bool HasWildcard(const char *text);
 
-// The extension of a file pattern that may become the default extension:
-// the text from its first '.' to the end, when that text holds no wildcard.
-// Null when the pattern offers none (*.*, *.c?l, *).
-const char *FilterExtension(const char *filter);
 // Makes the filter's extension the default extension, when it offers one.
 // False, with defaultExt unchanged, when it offers none or it does not fit.
 bool AdoptFilterExtension(const char *filter, char *defaultExt, size_t defaultExtCap);

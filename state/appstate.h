@@ -1,5 +1,5 @@
-// The process-wide record that every part of the program reads, with the
-// working directory and the module whose resources the program loads.
+// The process-wide record that every part of the program reads, and the
+// module whose resources the program loads.
 #pragma once
 #include <windows.h>
 
@@ -17,9 +17,6 @@ struct AppGlobals {
     int PanelWidth;
     int PanelHeight;
     WORD LastSizeType;
-    char WorkDir[kWorkDirCap];  // ends in a backslash
-    char FileFilter[kFileFilterCap];
-    char DefaultExt[kDefaultExtCap];
 };
 
 extern AppGlobals g_app;
@@ -31,6 +28,3 @@ const EditionProfile &RunningEdition();
 // The module whose resources the program loads: Instance, or the running
 // executable while Instance is still null (command-line mode).
 HINSTANCE ResourceModule();
-// WorkDir := the current directory with its backslash. False when that does
-// not fit, WorkDir then being left as it was (but for its backslash).
-bool InitWorkDir();

@@ -14,13 +14,13 @@ static void Expect(const char *name, DLGPROC procedure, const std::string &dir, 
     UseEdition(kEditionEnglish);
     ResetSaveState();
     if (procedure == SaveAsDlg) g_saveState.fileName.Set("last.col");
-    CopyText(g_app.WorkDir, sizeof g_app.WorkDir, procedure == SaveAsDlg ? "C:\\" : dir.c_str());
+    CopyText(g_addState.WorkDir, sizeof g_addState.WorkDir, procedure == SaveAsDlg ? "C:\\" : dir.c_str());
     ScriptBoxes({answer});
     HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), name, nullptr, procedure, 0);
     SetDlgItemTextA(dialog, IDC_FILENAME, typed.c_str());
     SendMessageA(dialog, WM_COMMAND, IDOK, 0);
     std::string left = (g_saveState.fileName.present ? g_saveState.fileName.text : "-") + std::string(" ") +
-                       g_app.WorkDir + " " + g_app.DefaultExt;
+                       g_addState.WorkDir + " " + g_addState.DefaultExt;
     if (IsWindowVisible(dialog)) left += " open with " + TextOf(GetDlgItem(dialog, IDC_FILENAME));
     if (IsWindowVisible(dialog) && !IsWindowEnabled(GetDlgItem(dialog, IDOK))) left += ", OK off";
     DestroyWindow(dialog);

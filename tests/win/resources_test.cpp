@@ -3,7 +3,8 @@
 // and menus.
 #include <map>
 
-#include "../../commands/scene.h"
+#include "../../controls/scene.h"
+#include "../../platform/gdi.h"
 #include "../../core/resource.h"
 #include "script.h"
 
@@ -33,9 +34,11 @@ TEST(Resources, VersionAgreesWithTheAboutTexts) {
 // box is then a cross, the same mirrored left to right; without Marlett it is the letter "r" of another font.
 TEST(Resources, CloseBoxIsACrossNotALetter) {
     const int w = 24, h = 22;
-    HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
+    WindowDC screen(nullptr);
+    MemoryDC memory(screen.Get());
+    CompatibleBitmap bitmap(screen.Get(), w, h);
+    HDC dc = memory.Get();
+    Selection drawn(dc, bitmap.Get());
     RECT r = {0, 0, w, h};
     DrawFrameControl(dc, &r, DFC_CAPTION, DFCS_CAPTIONCLOSE);
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
@@ -48,7 +51,6 @@ TEST(Resources, CloseBoxIsACrossNotALetter) {
             inked += here;
             unmirrored += here != (GetPixel(dc, w - 1 - x, y) != face);
         }
-    SelectObject(dc, previous), DeleteObject(bitmap), DeleteDC(dc), ReleaseDC(nullptr, screen);
     EXPECT_TRUE(inked > 8 && unmirrored == 0) << picture;
 }
 

@@ -1,13 +1,16 @@
 // The editor's scene as the program draws it, into a bitmap of 320 by 220 pixels in the system font, in both drawing
 // styles: each element's color at its sample point, for two color sets (gradients at their ends, 3-D edges, words
 // drawn over the scene never covering one).
-#include "../../commands/scene.h"
+#include "../../controls/scene.h"
+#include "../../platform/gdi.h"
 #include "script.h"
 
 TEST(Scene, EachElementShowsItsColor) {
-    HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 320, 220);
-    HGDIOBJ oldBitmap = SelectObject(dc, bitmap), oldFont = SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    WindowDC screen(nullptr);
+    MemoryDC memory(screen.Get());
+    CompatibleBitmap bitmap(screen.Get(), 320, 220);
+    HDC dc = memory.Get();
+    Selection drawn(dc, bitmap.Get()), font(dc, GetStockObject(SYSTEM_FONT));
     SceneWords words;
     UseEdition(GetACP() == 932 ? kEditionPrimary : kEditionEnglish);
     LoadSceneWords(&words);
@@ -17,10 +20,9 @@ TEST(Scene, EachElementShowsItsColor) {
         for (int i = 0; i < kSystemColorCount; i++) colors.value[i] = RGB(8 * i, set ? 250 - 7 * i : 5 * i, 40 + 11 * set);
         DrawScene(dc, layout, colors, words);
         for (int i = 0; i < kSystemColorCount; i++)
-            if (layout.sample[i].x >= 0)
+            if (layout.sample[i].x >= 0) {
                 EXPECT_EQ((COLORREF)colors.value[i], GetPixel(dc, layout.sample[i].x, layout.sample[i].y))
                     << ElementNames[i] << ", set " << set;
+            }
     }
-    SelectObject(dc, oldFont), SelectObject(dc, oldBitmap), DeleteObject(bitmap), DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "../../platform/win32.h"
+#include "../../commands/savestate.h"
 #include "../../messages/msgbox.h"
 #include "../../state/appstate.h"
 #include "../driver/driver.h"
@@ -35,6 +36,7 @@ inline std::vector<std::string> ShownTexts() {
 // Runs as this edition, with its title as the boxes' caption.
 inline void UseEdition(Edition edition) {
     ResetAppGlobals();
+    ResetSaveState();
     g_app.edition = edition;
     LoadStringA(nullptr, kEditions[edition].titleStringId, g_app.TitleString, sizeof g_app.TitleString);
 }

@@ -59,9 +59,9 @@ TEST(Settings, WorkDirHolds127BytesAndItsBackslash) {
         const auto &c = cases[i];
         CreateDirectoryA(c.current.c_str(), nullptr);
         ASSERT_TRUE(SetCurrentDirectoryA(c.current.c_str())) << "row " << i;
-        CopyText(g_app.WorkDir, sizeof g_app.WorkDir, "C:\\KEEP\\");
+        CopyText(g_addState.WorkDir, sizeof g_addState.WorkDir, "C:\\KEEP\\");
         EXPECT_EQ(c.taken, InitWorkDir()) << "row " << i;
-        EXPECT_EQ(c.workDir, g_app.WorkDir) << "row " << i;
+        EXPECT_EQ(c.workDir, g_addState.WorkDir) << "row " << i;
     }
     SetCurrentDirectoryA("C:\\");
 }
@@ -96,7 +96,7 @@ TEST(Settings, FailedWritesAreTold) {
     }
     Blocked block("control.ini");
     ScriptBoxes();
-    EXPECT_EQ(IDNO, WriteScheme(GreetingColors, "blocked.col"));
+    EXPECT_EQ(kInstallSkipped, WriteScheme(GreetingColors, "blocked.col"));
     EXPECT_EQ(std::vector<std::string>{"control.iniに設定を書き込めません。"}, ShownTexts());
 }
 
@@ -105,7 +105,7 @@ TEST(Settings, SchemeNamesTheProfileCannotHoldAreRefused) {
     UseEdition(kEditionEnglish);
     for (const char *name : {"a=b.col", "[x].col", ";c.col"}) {
         ScriptBoxes();
-        EXPECT_EQ(IDNO, InstallFileEntry((std::string("(") + name + ")\tTitle").c_str())) << name;
+        EXPECT_EQ(kInstallSkipped, InstallFileEntry((std::string("(") + name + ")\tTitle").c_str())) << name;
         EXPECT_EQ(std::vector<std::string>{"Can't install this file name into system: " + std::string(name)},
                   ShownTexts());
         EXPECT_EQ("", Profile("COLOR SCHEMES", "a", "control.ini") + Profile("x", nullptr, "control.ini")) << name;

@@ -26,7 +26,7 @@
 
 #include "colors/entrycolors.h"
 #include "commands/editor.h"
-#include "commands/scene.h"
+#include "controls/scene.h"
 #include "core/colfile_text.h"
 #include "core/resource.h"
 #include "state/appstate.h"

@@ -4,6 +4,7 @@
 
 #include "../core/resource.h"
 #include "../messages/msgbox.h"
+#include "../platform/gdi.h"
 #include "../state/appstate.h"
 
 namespace {
@@ -29,6 +30,13 @@ SceneLayout LayOutFor(HDC dc, const RECT &client, const SceneWords &words) {
     return LayOutSceneFor(dc, client.right, client.bottom, words, SystemSceneStyle());
 }
 
+// The layout as the control shows it, measured on its own device context.
+SceneLayout LayOutIn(HWND scene, const RECT &client) {
+    WindowDC dc(scene);
+    Selection font(dc.Get(), SceneFont(scene));
+    return LayOutFor(dc.Get(), client, StateOf(scene)->words);
+}
+
 void Choose(HWND scene, int element) {
     StateOf(scene)->chosen = element;
     InvalidateRect(scene, nullptr, FALSE);
@@ -37,29 +45,24 @@ void Choose(HWND scene, int element) {
 
 // Drawn off the screen, then copied at once: no flicker.
 LRESULT OnScenePaint(HWND scene) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(scene, &ps);
+    PaintDC dc(scene);
     RECT client;
     GetClientRect(scene, &client);
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-    if (memory && bitmap) {
-        HGDIOBJ oldBitmap = SelectObject(memory, bitmap), oldFont = SelectObject(memory, SceneFont(scene));
+    MemoryDC memory(dc.Get());
+    CompatibleBitmap bitmap(dc.Get(), client.right, client.bottom);
+    if (memory.Get() && bitmap.Get()) {
+        Selection drawn(memory.Get(), bitmap.Get()), font(memory.Get(), SceneFont(scene));
         const SceneState &state = *StateOf(scene);
-        SceneLayout layout = LayOutFor(memory, client, state.words);
-        DrawScene(memory, layout, state.colors, state.words);
+        SceneLayout layout = LayOutFor(memory.Get(), client, state.words);
+        DrawScene(memory.Get(), layout, state.colors, state.words);
         if (GetFocus() == scene) {
             const SceneRect &o = layout.outline[state.chosen];
             RECT mark = {o.left - 1, o.top - 1, o.right + 1, o.bottom + 1};
             IntersectRect(&mark, &mark, &client);
-            DrawFocusRect(memory, &mark);
+            DrawFocusRect(memory.Get(), &mark);
         }
-        BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, oldFont), SelectObject(memory, oldBitmap);
+        BitBlt(dc.Get(), 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
     }
-    if (bitmap) DeleteObject(bitmap);
-    if (memory) DeleteDC(memory);
-    EndPaint(scene, &ps);
     return 0;
 }
 
@@ -67,12 +70,7 @@ LRESULT OnSceneClick(HWND scene, LPARAM lParam) {
     SetFocus(scene);
     RECT client;
     GetClientRect(scene, &client);
-    HDC dc = GetDC(scene);
-    HGDIOBJ oldFont = SelectObject(dc, SceneFont(scene));
-    int element = HitTestScene(LayOutFor(dc, client, StateOf(scene)->words), (short)LOWORD(lParam),
-                               (short)HIWORD(lParam));
-    SelectObject(dc, oldFont);
-    ReleaseDC(scene, dc);
+    int element = HitTestScene(LayOutIn(scene, client), (short)LOWORD(lParam), (short)HIWORD(lParam));
     if (element >= 0) Choose(scene, element);
     return 0;
 }
@@ -88,11 +86,7 @@ LRESULT OnSceneKey(HWND scene, WPARAM key) {
     if (!step) return 0;
     RECT client;
     GetClientRect(scene, &client);
-    HDC dc = GetDC(scene);
-    HGDIOBJ oldFont = SelectObject(dc, SceneFont(scene));
-    const SceneLayout layout = LayOutFor(dc, client, StateOf(scene)->words);
-    SelectObject(dc, oldFont);
-    ReleaseDC(scene, dc);
+    const SceneLayout layout = LayOutIn(scene, client);
     int element = StateOf(scene)->chosen;
     for (int tries = 0; tries < kSystemColorCount; tries++)
         if (layout.sample[element = (element + step) % kSystemColorCount].x >= 0) break;
