@@ -117,9 +117,6 @@ static INT_PTR OnAddCommand(HWND dialog, int controlId, int notification) {
         InitWorkDir();
         EndDialog(dialog, IDCANCEL);
         return TRUE;
-    case IDC_FILENAME:
-        if (notification == EN_CHANGE) FollowNameField(dialog);
-        return TRUE;
     case IDC_ADD_LIST:
         if (notification == LBN_SELCHANGE) OnListSelection(dialog);
         else if (notification == LBN_DBLCLK) return OnAddOk(dialog);

@@ -124,7 +124,7 @@ LRESULT OnLogoTimer(HWND window) {
 LRESULT OnLogoPaint(HWND window) {
     PaintDC paint(window);
     HDC dc = paint.Get();
-    MemoryDC memory(dc);
+    MemoryDC memory(CreateCompatibleDC(dc));
     if (!memory.Get()) return 0;
     Selection picture(memory.Get(), g_logo.bitmap);
     RECT client;

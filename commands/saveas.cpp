@@ -112,7 +112,7 @@ static INT_PTR OnSaveAsOk(HWND dialog) {
     return TRUE;
 }
 
-static INT_PTR OnSaveAsCommand(HWND dialog, int controlId, int notification) {
+static INT_PTR OnSaveAsCommand(HWND dialog, int controlId, int) {
     switch (controlId) {
     case IDOK:
         return OnSaveAsOk(dialog);
@@ -122,9 +122,6 @@ static INT_PTR OnSaveAsCommand(HWND dialog, int controlId, int notification) {
     case IDC_WITH_WALLPAPER:
         g_saveState.withWallpaper = !g_saveState.withWallpaper;
         CheckDlgButton(dialog, IDC_WITH_WALLPAPER, g_saveState.withWallpaper ? BST_CHECKED : BST_UNCHECKED);
-        return TRUE;
-    case IDC_FILENAME:
-        if (notification == EN_CHANGE) FollowNameField(dialog);
         return TRUE;
     default:
         return FALSE;

@@ -22,7 +22,8 @@ void EnableOk(HWND dialog, bool enabled) {
     g_okEnabled = enabled;
 }
 
-void FollowNameField(HWND dialog) {
+// Keeps the OK button enabled exactly while the name field holds text.
+static void FollowNameField(HWND dialog) {
     bool hasText = SendDlgItemMessageA(dialog, IDC_FILENAME, WM_GETTEXTLENGTH, 0, 0) > 0;
     if (hasText != g_okEnabled) EnableOk(dialog, hasText);
 }
@@ -36,7 +37,9 @@ INT_PTR DialogProcedure(HWND dialog, UINT message, WPARAM wParam, void (*init)(H
         init(dialog);
         return FALSE;
     case WM_COMMAND:
-        return command(dialog, LOWORD(wParam), HIWORD(wParam));
+        if (LOWORD(wParam) != IDC_FILENAME) return command(dialog, LOWORD(wParam), HIWORD(wParam));
+        if (HIWORD(wParam) == EN_CHANGE) FollowNameField(dialog);
+        return TRUE;
     default:
         return FALSE;
     }

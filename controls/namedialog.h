@@ -9,14 +9,13 @@
 bool ReadField(HWND dialog, int fieldId, char *out, size_t cap);
 // The open dialog's OK button: enabled or not, as the dialog opens.
 void EnableOk(HWND dialog, bool enabled);
-// Keeps the OK button enabled exactly while the name field holds text.
-void FollowNameField(HWND dialog);
 // Selects the whole text of the name field.
 void SelectNameField(HWND dialog);
 
 // The two dialogs' procedure: the dialog's initialisation runs init, which
-// puts the focus where it belongs (so false is returned); a command runs
-// command with the control id and the notification code, which tells
-// whether it handled it; every other message is the platform's.
+// puts the focus where it belongs (so false is returned); the name field
+// keeps OK following it; any other control's command runs command with the
+// control id and the notification code, which tells whether it handled it;
+// every other message is the platform's.
 INT_PTR DialogProcedure(HWND dialog, UINT message, WPARAM wParam, void (*init)(HWND),
                         INT_PTR (*command)(HWND, int, int));

@@ -48,8 +48,8 @@ LRESULT OnScenePaint(HWND scene) {
     PaintDC dc(scene);
     RECT client;
     GetClientRect(scene, &client);
-    MemoryDC memory(dc.Get());
-    CompatibleBitmap bitmap(dc.Get(), client.right, client.bottom);
+    MemoryDC memory(CreateCompatibleDC(dc.Get()));
+    OwnedBitmap bitmap(CreateCompatibleBitmap(dc.Get(), client.right, client.bottom));
     if (memory.Get() && bitmap.Get()) {
         Selection drawn(memory.Get(), bitmap.Get()), font(memory.Get(), SceneFont(scene));
         const SceneState &state = *StateOf(scene);

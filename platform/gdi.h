@@ -35,35 +35,24 @@ private:
     HDC dc_;
 };
 
-// A memory device context like dc's, deleted at the end.
-class MemoryDC {
+// A handle made for the scope (a memory device context, a bitmap), given to
+// release at the end. Get() is null when none could be made.
+template <typename Handle, auto release>
+class Owned {
 public:
-    explicit MemoryDC(HDC like) : dc_(CreateCompatibleDC(like)) {}
-    ~MemoryDC() {
-        if (dc_) DeleteDC(dc_);
+    explicit Owned(Handle handle) : handle_(handle) {}
+    ~Owned() {
+        if (handle_) release(handle_);
     }
-    MemoryDC(const MemoryDC &) = delete;
-    MemoryDC &operator=(const MemoryDC &) = delete;
-    HDC Get() const { return dc_; }
+    Owned(const Owned &) = delete;
+    Owned &operator=(const Owned &) = delete;
+    Handle Get() const { return handle_; }
 
 private:
-    HDC dc_;
+    Handle handle_;
 };
-
-// A bitmap of width by height in dc's format, deleted at the end.
-class CompatibleBitmap {
-public:
-    CompatibleBitmap(HDC like, int width, int height) : bitmap_(CreateCompatibleBitmap(like, width, height)) {}
-    ~CompatibleBitmap() {
-        if (bitmap_) DeleteObject(bitmap_);
-    }
-    CompatibleBitmap(const CompatibleBitmap &) = delete;
-    CompatibleBitmap &operator=(const CompatibleBitmap &) = delete;
-    HBITMAP Get() const { return bitmap_; }
-
-private:
-    HBITMAP bitmap_;
-};
+using MemoryDC = Owned<HDC, DeleteDC>;              // from CreateCompatibleDC
+using OwnedBitmap = Owned<HBITMAP, DeleteObject>;  // from CreateCompatibleBitmap
 
 // An object selected into dc, the one it replaced selected again at the
 // end. Declared after the context and the object, so that it ends first.

@@ -35,8 +35,8 @@ TEST(Resources, VersionAgreesWithTheAboutTexts) {
 TEST(Resources, CloseBoxIsACrossNotALetter) {
     const int w = 24, h = 22;
     WindowDC screen(nullptr);
-    MemoryDC memory(screen.Get());
-    CompatibleBitmap bitmap(screen.Get(), w, h);
+    MemoryDC memory(CreateCompatibleDC(screen.Get()));
+    OwnedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), w, h));
     HDC dc = memory.Get();
     Selection drawn(dc, bitmap.Get());
     RECT r = {0, 0, w, h};

@@ -7,8 +7,8 @@
 
 TEST(Scene, EachElementShowsItsColor) {
     WindowDC screen(nullptr);
-    MemoryDC memory(screen.Get());
-    CompatibleBitmap bitmap(screen.Get(), 320, 220);
+    MemoryDC memory(CreateCompatibleDC(screen.Get()));
+    OwnedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), 320, 220));
     HDC dc = memory.Get();
     Selection drawn(dc, bitmap.Get()), font(dc, GetStockObject(SYSTEM_FONT));
     SceneWords words;
