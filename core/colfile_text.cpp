@@ -5,6 +5,7 @@
 
 #include "mbtext.h"
 
+// A color-set file's first line (its form), and its sections.
 const char kHeaderCurrent[] = "[WindowsSystemColors]";
 const char kHeaderLegacy[] = "[るみべいん]";  // 12 bytes in Shift-JIS
 const char kVersionSuffix[] = " VER01.00";

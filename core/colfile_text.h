@@ -11,14 +11,10 @@
 #include "colorset.h"
 #include "edition.h"
 
-extern const char kHeaderCurrent[];   // "[WindowsSystemColors]"
-extern const char kHeaderLegacy[];    // "[るみべいん]" in Shift-JIS, 12 bytes
-extern const char kVersionSuffix[];   // " VER01.00"
+// The title sections of a current-form file, one an edition.
 extern const char kSectionPrimary[];  // "[LUMIVANE]"
 extern const char kSectionSibling[];  // "[VELTINA]"
 extern const char kSectionEnglish[];  // "[ENGLISH]"
-extern const char kSectionColors[];   // "[ListOfColors]"
-extern const char kSectionWallpaper[];  // "[WallPaper]"
 
 enum ColorSetForm { kFormNeither, kFormCurrent, kFormLegacy };
 ColorSetForm DetectColorSetForm(const char *text);

@@ -12,7 +12,6 @@
 #include "colfile_text.h"
 #include "colorset.h"
 
-extern const char kThemeSectionColors[];   // "Control Panel\Colors"
 extern const char kThemeSectionDesktop[];  // "Control Panel\Desktop"
 extern const char kThemeSectionTheme[];    // "Theme"
 extern const char kThemeExtension[];       // ".theme"
