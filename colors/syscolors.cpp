@@ -10,7 +10,6 @@
 
 ColorSet DesktopColorSet() { return ColorSetPart(DesktopWholeColors()); }
 
-
 void CaptureColors(WholeColorSet *set) {
     for (int i = 0; i < kSystemColorCount; i++) set->value[i] = (int32_t)ReadSysColor(i);
 }
