@@ -5,20 +5,7 @@
 // as it was.
 #include "app.h"
 #include "core/scene.h"
-
-// A window of the program's holding a control of this id (a dialog of the editor, the chooser, Save As).
-static HWND DialogWith(const App &app, int controlId) {
-    HWND found = nullptr;
-    WaitFor([&] {
-        for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "#32770", nullptr)) != nullptr;) {
-            DWORD pid = 0;
-            GetWindowThreadProcessId(w, &pid);
-            if (pid == app.program.pid && IsWindowVisible(w) && GetDlgItem(w, controlId)) return (found = w) != nullptr;
-        }
-        return false;
-    });
-    return found;
-}
+#include "platform/gdi.h"
 
 // Clicks where the scene shows an element, laid out as the program lays it out: its words (from the program's
 // resources, in the edition's language) measured in the system font, in the system's drawing style.
@@ -26,44 +13,24 @@ static void ClickOnElement(const std::string &exe, HWND scene, int element) {
     HMODULE program = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     RECT client;
     GetClientRect(scene, &client);
-    HDC dc = GetDC(scene);
-    HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FONT));  // the editor's dialogs name no font
+    WindowDC dc(scene);
+    Selection system(dc.Get(), GetStockObject(SYSTEM_FONT));  // the editor's dialogs name no font
     TEXTMETRICA font = {};
-    GetTextMetricsA(dc, &font);
+    GetTextMetricsA(dc.Get(), &font);
     int widths[kSceneWordCount] = {};
     for (int i = 0; i < kSceneWordCount; i++) {
         char word[64] = "";
         SIZE size = {};
         LoadStringA(program, SceneWordStringId(i) + (GetACP() == 932 ? IDS_JAPANESE_OFFSET : 0), word, sizeof word);
-        GetTextExtentPoint32A(dc, word, (int)strlen(word), &size);
+        GetTextExtentPoint32A(dc.Get(), word, (int)strlen(word), &size);
         widths[i] = size.cx;
     }
-    SelectObject(dc, old), ReleaseDC(scene, dc), FreeLibrary(program);
+    FreeLibrary(program);
     BOOL gradient = FALSE, flat = FALSE;
     SystemParametersInfoA(SPI_GETGRADIENTCAPTIONS, 0, &gradient, 0);
     SystemParametersInfoA(SPI_GETFLATMENU, 0, &flat, 0);
     const SceneLayout layout = LayOutScene(client.right, client.bottom, font.tmHeight, widths, {!!gradient, !!flat});
     PostMessageA(scene, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(layout.sample[element].x, layout.sample[element].y));
-}
-
-// A color for the chosen element, given through the system's chooser.
-static void PickColor(const App &app, HWND editor) {
-    PostCommand(editor, IDC_EDIT_COLOR);
-    HWND chooser = DialogWith(app, 706);  // its Red, Green and Blue fields: 706 to 708
-    for (int field : {706, 707, 708}) SetTextOf(GetDlgItem(chooser, field), std::to_string(10 * (field - 705)));
-    PostCommand(chooser, IDOK);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(chooser); }));
-}
-
-static HWND OpenEditor(const App &app, const std::string &entry) {
-    Select(app.list, entry);
-    PostMessageA(app.main, WM_SYSCOMMAND, IDM_SYSMENU_EDIT, 0);
-    return DialogWith(app, IDC_EDIT_SCENE);
-}
-
-static void CloseEditor(HWND editor, int button) {
-    PostCommand(editor, button);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(editor); }));
 }
 
 static void EditorRoads() {
@@ -80,7 +47,7 @@ static void EditorRoads() {
     HWND menu = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (menu = WindowOf(app.program, "#32768")) != nullptr; }));
     PostMessageA(menu, WM_CHAR, 'e', 0);  // Edit
-    HWND editor = DialogWith(app, IDC_EDIT_SCENE), elements = GetDlgItem(editor, IDC_EDIT_ELEMENTS);
+    HWND editor = WaitDialogWith(app.program, IDC_EDIT_SCENE), elements = GetDlgItem(editor, IDC_EDIT_ELEMENTS);
     ClickOnElement(p.exe, GetDlgItem(editor, IDC_EDIT_SCENE), kColorMenu);
     EXPECT_TRUE(WaitFor([&] { return SendMessageW(elements, LB_GETCURSEL, 0, 0) == kColorMenu; }));
     EXPECT_NE("", TextOf(GetDlgItem(editor, IDC_EDIT_KEPT))) << "the file keeps the desktop's menu color";
@@ -101,12 +68,11 @@ static void EditorRoads() {
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(editor); }));
     editor = OpenEditor(app, "[SYSTEM]\tZeta");
     PostCommand(editor, IDC_EDIT_SAVE);
-    HWND saveAs = DialogWith(app, IDC_FILENAME);
+    HWND saveAs = WaitDialogWith(app.program, IDC_FILENAME);
     EXPECT_NE(nullptr, saveAs) << "Save on a scheme is Save As";
     EXPECT_EQ("Zeta.col Zeta", TextOf(GetDlgItem(saveAs, IDC_FILENAME)) + " " +
                                    TextOf(GetDlgItem(saveAs, IDC_TITLE_ENGLISH))) << "the scheme's own name proposed";
-    PostCommand(saveAs, IDCANCEL);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(saveAs); }));
+    ASSERT_TRUE(Close(saveAs, IDCANCEL));
     PostCommand(editor, IDCANCEL);
     EXPECT_EQ(0, ExitApp(app));
     EXPECT_EQ("FF", Scheme("Zeta"));
@@ -127,7 +93,7 @@ static void KeepsAndRefuses() {
     App app = StartApp(p);
     HWND editor = OpenEditor(app, "(a.col)\tDusk");
     PostCommand(editor, IDC_EDIT_APPLY);
-    CloseEditor(editor, IDOK);
+    ASSERT_TRUE(Close(editor, IDOK));
     EXPECT_EQ(StartingColors({{5, 0x060504}}), DesktopColors()) << "OK keeps what Apply put on the desktop";
     editor = OpenEditor(app, "(ro.col)\tDusk");
     PickColor(app, editor);
@@ -137,7 +103,7 @@ static void KeepsAndRefuses() {
     Answer(refused, IDOK);
     EXPECT_EQ(file, ReadBytes(readOnly));
     EXPECT_EQ((DWORD)FILE_ATTRIBUTE_READONLY, GetFileAttributesA(readOnly.c_str()) & FILE_ATTRIBUTE_READONLY);
-    CloseEditor(editor, IDCANCEL);
+    ASSERT_TRUE(Close(editor, IDCANCEL));
     editor = OpenEditor(app, "(gone.col)\tDusk");
     PickColor(app, editor);
     DeleteFileA(gone.c_str());
@@ -149,7 +115,7 @@ static void KeepsAndRefuses() {
     EXPECT_TRUE(WaitFor([&] { return ReadBytes(gone) == file + "Scrollbar= 10 20 30\r\n"; })) << ReadBytes(gone);
     Settle(app.main);
     EXPECT_EQ("(gone.col)\tDusk", ListEntries(app.list).at(SendMessageW(app.list, LB_GETCURSEL, 0, 0)));
-    CloseEditor(editor, IDCANCEL);
+    ASSERT_TRUE(Close(editor, IDCANCEL));
     SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(0, ExitApp(app));
 }
@@ -181,37 +147,3 @@ static void UndoesEachApply() {
 
 TEST(Editor, UndoApplyTakesBackEachApply) { UndoesEachApply(); }
 TEST(EditorJapanese, UndoApplyTakesBackEachApply) { UndoesEachApply(); }
-
-// The editor on a theme naming colors beyond the nineteen: every element listed; Apply puts every color the theme
-// names (and the one edited) on the desktop; Save writes the edited one into the theme, every other line kept; Cancel
-// gives back all thirty-one colors.
-static void EditsATheme() {
-    ProgramDir p = PrepareProgram();
-    const std::string head = "[Theme]\r\nDisplayName=Dark\r\n; mine\r\n[Control Panel\\Colors]\r\nInfoWindow=1 2 3\r\n"
-                             "MenuBar=4 5 6\r\nWindow=7 8 9\r\n", tail = "\r\n[Sounds]\r\nA=b\r\n";
-    WriteBytes(p.dir + "dark.theme", head + tail);
-    SetDesktopColors(StartingColors({}, kSystemColorCount));
-    const COLORREF face = DesktopColors(kSystemColorCount)[kColorButtonAlternateFace];  // a system may keep none
-    auto expect = [&](const std::vector<std::pair<int, COLORREF>> &changes) {
-        std::vector<COLORREF> colors = StartingColors(changes, kSystemColorCount);
-        return colors[kColorButtonAlternateFace] = face, colors;
-    };
-    App app = StartApp(p);
-    HWND editor = OpenEditor(app, "(dark.theme)\tDark"), elements = GetDlgItem(editor, IDC_EDIT_ELEMENTS);
-    EXPECT_EQ(kSystemColorCount, (int)SendMessageW(elements, LB_GETCOUNT, 0, 0));
-    SendMessageW(elements, LB_SETCURSEL, kColorInfoText, 0);
-    Notify(editor, IDC_EDIT_ELEMENTS, LBN_SELCHANGE);
-    PickColor(app, editor);
-    PostCommand(editor, IDC_EDIT_APPLY);
-    const auto applied = expect({{kColorWindow, 0x090807}, {kColorInfoText, 0x1E140A}, {kColorInfoWindow, 0x030201},
-                                 {kColorMenuBar, 0x060504}});
-    EXPECT_TRUE(WaitFor([&] { return DesktopColors(kSystemColorCount) == applied; }));
-    PostCommand(editor, IDC_EDIT_SAVE);
-    EXPECT_TRUE(WaitFor([&] { return ReadBytes(p.dir + "dark.theme") == head + "InfoText=10 20 30\r\n" + tail; }))
-        << ReadBytes(p.dir + "dark.theme");
-    CloseEditor(editor, IDCANCEL);
-    EXPECT_TRUE(WaitFor([&] { return DesktopColors(kSystemColorCount) == expect({}); })) << "Cancel gives back all";
-    EXPECT_EQ(0, ExitApp(app));
-}
-
-TEST(Editor, EditsEveryColorOfATheme) { EditsATheme(); }

@@ -36,11 +36,7 @@ static void NetworkWallpapers(const char *exe, bool english) {
         Choose(app, IDM_OPEN, s.entry, {{told, IDOK}});
         EXPECT_EQ(nullptr, BoxOf(app.program).window) << s.entry << ": told once";
         EXPECT_TRUE(WaitFor([&] { return DesktopColors() == StartingColors({{kColorWindow, s.window}}); }));
-        PostMessageA(app.main, WM_SYSCOMMAND, IDM_SYSMENU_EDIT, 0);
-        HWND editor = nullptr;
-        EXPECT_TRUE(WaitFor([&] { return GetDlgItem(editor = WindowOf(app.program, "#32770"), IDC_EDIT_SCENE); }));
-        PostCommand(editor, IDCANCEL);
-        EXPECT_TRUE(WaitFor([&] { return !IsWindow(editor); }));
+        EXPECT_TRUE(Close(OpenEditor(app, s.entry), IDCANCEL)) << s.entry;
     }
     for (const std::string &source : {away + "away.col", away + "farther.theme"}) {  // Add
         HWND dialog = OpenDialog(app, IDM_ADD, nullptr);
