@@ -33,6 +33,15 @@ static void ClickOnElement(const std::string &exe, HWND scene, int element) {
     PostMessageA(scene, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(layout.sample[element].x, layout.sample[element].y));
 }
 
+// Chooses an item of the list's context menu, opened on its first entry, by the item's key.
+static void ContextMenu(const App &app, char key) {
+    int height = (int)SendMessageW(app.list, LB_GETITEMHEIGHT, 0, 0);
+    PostMessageA(app.list, WM_RBUTTONUP, 0, MAKELPARAM(5, height / 2));
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (menu = WindowOf(app.program, "#32768")) != nullptr; }));
+    PostMessageA(menu, WM_CHAR, key, 0);
+}
+
 static void EditorRoads() {
     ProgramDir p = PrepareProgram();
     const std::string list =
@@ -42,11 +51,7 @@ static void EditorRoads() {
     SetProfile("COLOR SCHEMES", nullptr, nullptr, "control.ini"), SetScheme("Zeta", "FF");
     SetDesktopColors(StartingColors());
     App app = StartApp(p);
-    int height = (int)SendMessageW(app.list, LB_GETITEMHEIGHT, 0, 0);
-    PostMessageA(app.list, WM_RBUTTONUP, 0, MAKELPARAM(5, height / 2));  // on dusk.col
-    HWND menu = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (menu = WindowOf(app.program, "#32768")) != nullptr; }));
-    PostMessageA(menu, WM_CHAR, 'e', 0);  // Edit
+    ContextMenu(app, 'e');  // Edit, on dusk.col
     HWND editor = WaitDialogWith(app.program, IDC_EDIT_SCENE), elements = GetDlgItem(editor, IDC_EDIT_ELEMENTS);
     ClickOnElement(p.exe, GetDlgItem(editor, IDC_EDIT_SCENE), kColorMenu);
     EXPECT_TRUE(WaitFor([&] { return SendMessageW(elements, LB_GETCURSEL, 0, 0) == kColorMenu; }));
@@ -81,20 +86,30 @@ static void EditorRoads() {
 TEST(Editor, EditsSavesAndTakesAnApplyBack) { EditorRoads(); }
 TEST(EditorJapanese, EditsSavesAndTakesAnApplyBack) { EditorRoads(); }
 
-// Apply, then OK: the colors stay when the editor closes. Save into a read-only file: the can't-save message, the
-// file's bytes and attribute kept. Save into a file removed meanwhile: a question first, then the file again, and the
-// entry saved still selected in the list.
-static void KeepsAndRefuses() {
+// Two applies from the list, then Undo Apply from the system menu and from the list's context menu by its key: each
+// earlier desktop in turn. In the editor, Apply, then OK: the colors stay when the editor closes. Save into a read-only
+// file: the can't-save message, the file's bytes and attribute kept. Save into a file removed meanwhile: a question
+// first, then the file again, and the entry saved still selected in the list.
+static void UndoesKeepsAndRefuses() {
     ProgramDir p = PrepareProgram();
     const std::string file = ColFile("Dusk", "Window= 4 5 6\r\n"), readOnly = p.dir + "ro.col", gone = p.dir + "gone.col";
-    for (const char *name : {"a.col", "gone.col", "ro.col"}) WriteBytes(p.dir + name, file);
+    WriteBytes(p.dir + "a.col", ColFile("A", "Background= 1 2 3\r\n"));
+    WriteBytes(p.dir + "b.col", ColFile("B", "Background= 4 5 6\r\n"));
+    for (const char *name : {"gone.col", "ro.col"}) WriteBytes(p.dir + name, file);
     SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
     SetDesktopColors(StartingColors());
     App app = StartApp(p);
-    HWND editor = OpenEditor(app, "(a.col)\tDusk");
+    Choose(app, IDM_OPEN, "(a.col)\tA", {});
+    Choose(app, IDM_OPEN, "(b.col)\tB", {});
+    EXPECT_EQ(StartingColors({{1, 0x060504}}), DesktopColors());
+    PostMessageA(app.main, WM_SYSCOMMAND, IDM_SYSMENU_UNDO, 0);
+    EXPECT_TRUE(WaitFor([&] { return DesktopColors() == StartingColors({{1, 0x030201}}); }));
+    ContextMenu(app, 'u');  // Undo Apply
+    EXPECT_TRUE(WaitFor([&] { return DesktopColors() == StartingColors(); }));
+    HWND editor = OpenEditor(app, "(a.col)\tA");
     PostCommand(editor, IDC_EDIT_APPLY);
     ASSERT_TRUE(Close(editor, IDOK));
-    EXPECT_EQ(StartingColors({{5, 0x060504}}), DesktopColors()) << "OK keeps what Apply put on the desktop";
+    EXPECT_EQ(StartingColors({{1, 0x030201}}), DesktopColors()) << "OK keeps what Apply put on the desktop";
     editor = OpenEditor(app, "(ro.col)\tDusk");
     PickColor(app, editor);
     PostCommand(editor, IDC_EDIT_SAVE);
@@ -120,30 +135,5 @@ static void KeepsAndRefuses() {
     EXPECT_EQ(0, ExitApp(app));
 }
 
-TEST(Editor, KeepsWhatOkSaysAndRefusesToOverwrite) { KeepsAndRefuses(); }
-TEST(EditorJapanese, KeepsWhatOkSaysAndRefusesToOverwrite) { KeepsAndRefuses(); }
-
-// Two applies from the list, then Undo Apply from the system menu and from the list's context menu by its key: each
-// earlier desktop in turn.
-static void UndoesEachApply() {
-    ProgramDir p = PrepareProgram();
-    WriteBytes(p.dir + "a.col", ColFile("A", "Background= 1 2 3\r\n"));
-    WriteBytes(p.dir + "b.col", ColFile("B", "Background= 4 5 6\r\n"));
-    SetDesktopColors(StartingColors());
-    App app = StartApp(p);
-    Choose(app, IDM_OPEN, "(a.col)\tA", {});
-    Choose(app, IDM_OPEN, "(b.col)\tB", {});
-    EXPECT_EQ(StartingColors({{1, 0x060504}}), DesktopColors());
-    PostMessageA(app.main, WM_SYSCOMMAND, IDM_SYSMENU_UNDO, 0);
-    EXPECT_TRUE(WaitFor([&] { return DesktopColors() == StartingColors({{1, 0x030201}}); }));
-    int height = (int)SendMessageW(app.list, LB_GETITEMHEIGHT, 0, 0);
-    PostMessageA(app.list, WM_RBUTTONUP, 0, MAKELPARAM(5, height / 2));
-    HWND menu = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (menu = WindowOf(app.program, "#32768")) != nullptr; }));
-    PostMessageA(menu, WM_CHAR, 'u', 0);  // Undo Apply
-    EXPECT_TRUE(WaitFor([&] { return DesktopColors() == StartingColors(); }));
-    EXPECT_EQ(0, ExitApp(app));
-}
-
-TEST(Editor, UndoApplyTakesBackEachApply) { UndoesEachApply(); }
-TEST(EditorJapanese, UndoApplyTakesBackEachApply) { UndoesEachApply(); }
+TEST(Editor, UndoesAppliesKeepsWhatOkSaysAndRefusesToOverwrite) { UndoesKeepsAndRefuses(); }
+TEST(EditorJapanese, UndoesAppliesKeepsWhatOkSaysAndRefusesToOverwrite) { UndoesKeepsAndRefuses(); }

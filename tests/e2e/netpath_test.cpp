@@ -22,12 +22,10 @@ static void NetworkWallpapers(const char *exe, bool english) {
     WriteBytes(p.dir + "far.theme", theme), WriteBytes(away + "farther.theme", theme);
     struct { const char *file, *entry; COLORREF window; } sets[] = {{"net.col", "(net.col)\tNet", 0x060504},
                                                                      {"far.theme", "(far.theme)\tfar", 0x090807}};
+    const std::string caption = english ? "Lumivane" : exe[0] == 'V' ? "ヴェルティナ" : "るみべいん";
     for (const auto &s : sets) {  // from the command line: one box, then the end
         SetDesktopColors(StartingColors());
-        Program run = Start(p.exe, "\"" + p.exe + "\" " + s.file, p.dir);
-        Box box = WaitBox(run);
-        Answer(box, IDOK);
-        EXPECT_EQ(told + " | 0", box.text + " | " + std::to_string(WaitExit(run))) << s.file;
+        EXPECT_EQ(told + " | " + caption + " | 0", RunWith(p, Wide(s.file), p.dir, true)) << s.file;
         EXPECT_EQ(StartingColors({{kColorWindow, s.window}}), DesktopColors()) << s.file;
     }
     SetDesktopColors(StartingColors());

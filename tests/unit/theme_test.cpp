@@ -14,13 +14,7 @@ static const char *const kNames[] = {
 static_assert(std::size(kNames) == kSystemColorCount, "one name an element");
 
 // The elements a whole set names, as "index=HEX ...".
-static std::string Named(const WholeColorSet &set) {
-    std::string out;
-    char item[24];
-    for (int i = 0; i < kSystemColorCount; i++)
-        if (set.value[i] != kKeepColor) out += (snprintf(item, 24, " %d=%X", i, (unsigned)set.value[i]), item);
-    return out.substr(out.empty() ? 0 : 1);
-}
+static std::string Named(const WholeColorSet &set) { return Differing(set, WholeKept); }
 
 // A theme holds every element (the editor lets each be edited); the names are proven by the theme naming every one.
 TEST(Elements, ThemesHoldEveryOne) {
