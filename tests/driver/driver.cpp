@@ -48,22 +48,20 @@ bool WaitFor(const std::function<bool()> &done, DWORD ms) {
     return true;
 }
 
+std::wstring Wide(const std::string &text) {
+    std::wstring wide(text.size() + 1, L'\0');
+    return wide.resize(MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], (int)wide.size()) - 1), wide;
+}
+
 Program Start(const std::string &exe, std::string commandLine, const std::string &dir) {
-    STARTUPINFOA si = {sizeof si, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    PROCESS_INFORMATION pi = {};
-    if (!CreateProcessA(exe.c_str(), &commandLine[0], 0, 0, FALSE, 0, 0, dir.c_str(), &si, &pi)) return {};
-    CloseHandle(pi.hThread), WaitForInputIdle(pi.hProcess, 5000);
-    return {pi.hProcess, pi.dwProcessId};
+    return Start(exe, Wide(commandLine), dir);
 }
 
 Program Start(const std::string &exe, std::wstring commandLine, const std::string &dir) {
-    wchar_t wideExe[MAX_PATH], wideDir[MAX_PATH];
-    MultiByteToWideChar(CP_ACP, 0, exe.c_str(), -1, wideExe, MAX_PATH);
-    MultiByteToWideChar(CP_ACP, 0, dir.c_str(), -1, wideDir, MAX_PATH);
     STARTUPINFOW si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
-    if (!CreateProcessW(wideExe, &commandLine[0], 0, 0, FALSE, 0, 0, wideDir, &si, &pi)) return {};
+    if (!CreateProcessW(Wide(exe).c_str(), &commandLine[0], 0, 0, FALSE, 0, 0, Wide(dir).c_str(), &si, &pi)) return {};
     CloseHandle(pi.hThread), WaitForInputIdle(pi.hProcess, 5000);
     return {pi.hProcess, pi.dwProcessId};
 }
@@ -97,6 +95,20 @@ HWND WaitWindow(const Program &program, const char *className, const char *title
 }
 
 void Settle(HWND window) { SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 60000, nullptr); }
+
+HWND WaitDialogWith(const Program &program, int controlId, DWORD ms) {
+    HWND found = nullptr;
+    WaitFor([&] {
+        return (found = Find(program, [&](HWND w, const std::string &cls) {
+            return cls == "#32770" && GetDlgItem(w, controlId);
+        })) != nullptr;
+    }, ms);
+    return found;
+}
+
+bool Close(HWND window, int button) {
+    return window && (PostCommand(window, button), WaitFor([&] { return !IsWindow(window); }));
+}
 
 Box BoxOf(const Program &program) {
     HWND w = Find(program, [](HWND w, const std::string &cls) {

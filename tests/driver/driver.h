@@ -16,6 +16,8 @@ std::string DriverDir();  // beside the test programs lie the program and lv_pro
 // True once done() holds; false when ms pass first.
 bool WaitFor(const std::function<bool()> &done, DWORD ms = 10000);
 
+std::wstring Wide(const std::string &text);  // from the system code page
+
 struct Program { HANDLE process = nullptr; DWORD pid = 0; };
 Program Start(const std::string &exe, std::string commandLine, const std::string &dir);
 Program Start(const std::string &exe, std::wstring commandLine, const std::string &dir);  // a command line in Unicode
@@ -23,6 +25,8 @@ Program Start(const std::string &exe, std::wstring commandLine, const std::strin
 int WaitExit(Program &program, DWORD ms = 20000);
 HWND WindowOf(const Program &program, const char *className, const char *title = nullptr);  // a visible top-level one
 HWND WaitWindow(const Program &program, const char *className, const char *title = nullptr, DWORD ms = 10000);
+// A dialog of the program's holding a control of this id.
+HWND WaitDialogWith(const Program &program, int controlId, DWORD ms = 10000);
 // Returns once the window's thread has handled what came before.
 void Settle(HWND window);
 
@@ -36,6 +40,7 @@ std::string TextOf(HWND window);
 void SetTextOf(HWND window, const std::string &text);
 std::vector<std::string> ListEntries(HWND list);  // in the system code page
 void PostCommand(HWND window, int id);  // a menu item, or a dialog's button
+bool Close(HWND window, int button);    // a dialog by its button: true once it is gone, false for none
 void Notify(HWND dialog, int id, int code);  // returns once it is handled
 HWND FocusOf(HWND window);
 

@@ -14,6 +14,14 @@ ProgramDir PrepareProgram(const std::string &exeName, const std::vector<std::str
     return p;
 }
 
+std::string RunWith(const ProgramDir &p, const std::wstring &argument, const std::string &dir, bool box) {
+    Program run = Start(p.exe, L"\"" + Wide(p.exe) + L"\" " + argument, dir);
+    Box shown = box ? WaitBox(run) : Box();
+    if (shown.window) Answer(shown, IDOK);
+    return shown.text + (shown.window ? " | " + shown.caption + (shown.owner ? " | owned" : "") + " | " : "") +
+           std::to_string(WaitExit(run));
+}
+
 App StartApp(const ProgramDir &p, const std::string &from) {
     App app = {Start(p.exe, "\"" + p.exe + "\"", from.empty() ? p.dir : from), nullptr, nullptr};
     std::string name = p.exe.substr(p.exe.find_last_of('\\') + 1);  // the class: the base name, cut to 15 bytes
@@ -49,6 +57,19 @@ void AnswerBoxes(const App &app, const Boxes &boxes) {
 void Choose(const App &app, int command, const std::string &entry, const Boxes &boxes) {
     if (!entry.empty()) Select(app.list, entry);
     PostCommand(app.main, command), AnswerBoxes(app, boxes);
+}
+
+HWND OpenEditor(const App &app, const std::string &entry) {
+    Select(app.list, entry);
+    PostMessageA(app.main, WM_SYSCOMMAND, IDM_SYSMENU_EDIT, 0);
+    return WaitDialogWith(app.program, IDC_EDIT_SCENE);
+}
+
+void PickColor(const App &app, HWND editor) {
+    PostCommand(editor, IDC_EDIT_COLOR);
+    HWND chooser = WaitDialogWith(app.program, 706);  // its Red, Green and Blue fields: 706 to 708
+    for (int field : {706, 707, 708}) SetTextOf(GetDlgItem(chooser, field), std::to_string(10 * (field - 705)));
+    EXPECT_TRUE(Close(chooser, IDOK));
 }
 
 std::string Scheme(const char *name) { return Profile("COLOR SCHEMES", name, "control.ini"); }

@@ -15,6 +15,9 @@ struct ProgramDir { std::string dir, exe; };
 ProgramDir PrepareProgram(const std::string &exeName = "LUMVAN32.EXE", const std::vector<std::string> &samples = {},
                           const std::string &suffix = "");
 
+// Started with this argument text in dir: the text of the box it shows, answered, with its caption, then the exit code.
+std::string RunWith(const ProgramDir &p, const std::wstring &argument, const std::string &dir, bool box = false);
+
 struct App { Program program; HWND main, list; };  // the main window and its scheme list
 App StartApp(const ProgramDir &p, const std::string &from = "");  // without argument, from p.dir or from; started
 int ExitApp(App &app);              // from the menu; the exit code
@@ -26,6 +29,8 @@ using Boxes = std::vector<std::pair<std::string, int>>;
 void AnswerBoxes(const App &app, const Boxes &boxes);
 // Selects the entry (when given), chooses the command, then answers the boxes.
 void Choose(const App &app, int command, const std::string &entry, const Boxes &boxes);
+HWND OpenEditor(const App &app, const std::string &entry);  // from the system menu; the editor
+void PickColor(const App &app, HWND editor);  // (10, 20, 30) for the chosen element, through the system's chooser
 std::string Scheme(const char *name);  // of control.ini
 void SetScheme(const char *name, const char *line);
 

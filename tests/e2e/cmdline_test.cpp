@@ -4,21 +4,6 @@
 static const std::string kLines = "Background= 1 2 3\r\nWindow= 4 5 6\r\n";
 static const std::vector<COLORREF> kApplied = StartingColors({{1, 0x030201}, {5, 0x060504}});
 
-static std::wstring Wide(const std::string &text) {
-    std::wstring wide(text.size() + 1, L'\0');
-    wide.resize(MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], (int)wide.size()) - 1);
-    return wide;
-}
-
-// Started with this argument text in dir; the text of the box it shows, answered, then its exit code.
-static std::string Started(const ProgramDir &p, const std::wstring &argument, const std::string &dir, bool box) {
-    Program run = Start(p.exe, L"\"" + Wide(p.exe) + L"\" " + argument, dir);
-    Box shown = box ? WaitBox(run) : Box();
-    if (shown.window) Answer(shown, IDOK);
-    return shown.text + (shown.window ? " | " + shown.caption + (shown.owner ? " | owned" : "") + " | " : "") +
-           std::to_string(WaitExit(run));
-}
-
 // A relative name is the current directory's; the bitmap is looked for beside the program. Started first, it writes the
 // association, whole for a long name, without asking.
 TEST(CmdLine, AppliesColorsAndWallpaperAndEnds) {
@@ -28,7 +13,7 @@ TEST(CmdLine, AppliesColorsAndWallpaperAndEnds) {
                ColFile("Tiled", kLines + "[WallPaper]\r\nWallpaper= lvtile.bmp\r\nTileWallpaper= 1"));
     SetDesktopColors(StartingColors());
     SetProfile("Desktop", "TileWallpaper", "0"), SetProfile("extensions", "col", "other.exe ^.col");
-    EXPECT_EQ("0", Started(p, L"tiled.col", here, false));
+    EXPECT_EQ("0", RunWith(p, L"tiled.col", here, false));
     EXPECT_EQ(kApplied, DesktopColors());
     EXPECT_NE(std::string::npos, DesktopWallpaper().find("lvtile.bmp")) << DesktopWallpaper();
     EXPECT_EQ("1|LUMIVANE-EDITION2.exe ^.col",
@@ -39,15 +24,15 @@ TEST(CmdLine, AppliesColorsAndWallpaperAndEnds) {
     ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(lock, 0));
     SetDesktopColors(StartingColors()), SetProfile("Desktop", "TileWallpaper", "0");
     const std::string told = "The settings are locked by another program. Nothing was written into win.ini";
-    EXPECT_EQ(told + " | Lumivane | 0", Started(p, L"tiled.col", here, true));
+    EXPECT_EQ(told + " | Lumivane | 0", RunWith(p, L"tiled.col", here, true));
     EXPECT_EQ(kApplied, DesktopColors());
     EXPECT_EQ("0", Profile("Desktop", "TileWallpaper"));
     ReleaseMutex(lock), CloseHandle(lock);
 }
 
 // The argument text as the shell passes it, in the edition the program's name and the locale give. A name in double
-// quotes is used without them (blanks and parentheses included); any other text as it stands: a lone quote, quotes
-// inside, a trailing blank. Never cut, nor turned into another name by a best fit (sub∕x.col is not sub/x.col). A file
+// quotes is used without them (blanks and parentheses included); any other text as it stands: a lone quote, a trailing
+// blank. Never cut, nor turned into another name by a best fit (sub∕x.col is not sub/x.col). A file
 // of neither form is passed over in silence; every other failure is told once, and the program ends.
 static void ArgumentTexts(const std::string &dirSuffix, bool english) {
     ProgramDir p = PrepareProgram("LUMVAN32.EXE", {}, dirSuffix);
@@ -63,11 +48,9 @@ static void ArgumentTexts(const std::string &dirSuffix, bool english) {
     while (tooLong.size() < 140) tooLong += ".\\";
     struct { std::wstring argument; std::string told; } cases[] = {  // told "applied": the colors, nothing said
         {Wide("\"" + p.dir + "My Sets (2).col\""), "applied"},
-        {L"\"sub\\x.col\"", "applied"},
         {L"\"missing.col\"", told("missing.col")},
         {L"sub\\x.col ", "applied"},
         {L"\"sub\\x.col", told("\"sub\\x.col")},
-        {L"\"sub\"\\x.col", told("\"sub\"\\x.col")},
         {Wide(tooLong + "notes.col"), told(tooLong.substr(0, 131))},
         {L"sub\u2215x.col", told("sub?x.col")},                              // no division slash in either code page
         {L"sub\uFF3Cx.col", told(english ? "sub?x.col" : "sub＼x.col")},  // a fullwidth backslash in Shift-JIS only
@@ -76,7 +59,7 @@ static void ArgumentTexts(const std::string &dirSuffix, bool english) {
         const auto &c = cases[i];
         const bool applied = c.told == "applied", silent = applied || c.told == "0";
         SetDesktopColors(StartingColors());
-        EXPECT_EQ(applied ? "0" : c.told, Started(p, c.argument, p.dir, !silent)) << "row " << i;
+        EXPECT_EQ(applied ? "0" : c.told, RunWith(p, c.argument, p.dir, !silent)) << "row " << i;
         EXPECT_EQ(applied ? kApplied : StartingColors(), DesktopColors()) << "row " << i;
     }
 }

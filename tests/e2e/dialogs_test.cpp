@@ -28,8 +28,7 @@ static void ImportFromDirectory(const char *caption, const std::string &name) {
     EXPECT_EQ(ReadBytes(dir + "inner.col"), ReadBytes(p.dir + "inner.col"));
     HWND saveAs = OpenDialog(app, IDM_SAVEAS, nullptr);  // proposes the copy, never the file it came from
     EXPECT_EQ(0, lstrcmpiA((p.dir + "inner.col").c_str(), Field(saveAs, IDC_FILENAME).c_str()));
-    PostCommand(saveAs, IDCANCEL);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(saveAs); }));
+    ASSERT_TRUE(Close(saveAs, IDCANCEL));
     EXPECT_EQ(0, ExitApp(app));
 }
 

@@ -22,12 +22,10 @@ static void NetworkWallpapers(const char *exe, bool english) {
     WriteBytes(p.dir + "far.theme", theme), WriteBytes(away + "farther.theme", theme);
     struct { const char *file, *entry; COLORREF window; } sets[] = {{"net.col", "(net.col)\tNet", 0x060504},
                                                                      {"far.theme", "(far.theme)\tfar", 0x090807}};
+    const std::string caption = english ? "Lumivane" : exe[0] == 'V' ? "ヴェルティナ" : "るみべいん";
     for (const auto &s : sets) {  // from the command line: one box, then the end
         SetDesktopColors(StartingColors());
-        Program run = Start(p.exe, "\"" + p.exe + "\" " + s.file, p.dir);
-        Box box = WaitBox(run);
-        Answer(box, IDOK);
-        EXPECT_EQ(told + " | 0", box.text + " | " + std::to_string(WaitExit(run))) << s.file;
+        EXPECT_EQ(told + " | " + caption + " | 0", RunWith(p, Wide(s.file), p.dir, true)) << s.file;
         EXPECT_EQ(StartingColors({{kColorWindow, s.window}}), DesktopColors()) << s.file;
     }
     SetDesktopColors(StartingColors());
@@ -36,11 +34,7 @@ static void NetworkWallpapers(const char *exe, bool english) {
         Choose(app, IDM_OPEN, s.entry, {{told, IDOK}});
         EXPECT_EQ(nullptr, BoxOf(app.program).window) << s.entry << ": told once";
         EXPECT_TRUE(WaitFor([&] { return DesktopColors() == StartingColors({{kColorWindow, s.window}}); }));
-        PostMessageA(app.main, WM_SYSCOMMAND, IDM_SYSMENU_EDIT, 0);
-        HWND editor = nullptr;
-        EXPECT_TRUE(WaitFor([&] { return GetDlgItem(editor = WindowOf(app.program, "#32770"), IDC_EDIT_SCENE); }));
-        PostCommand(editor, IDCANCEL);
-        EXPECT_TRUE(WaitFor([&] { return !IsWindow(editor); }));
+        EXPECT_TRUE(Close(OpenEditor(app, s.entry), IDCANCEL)) << s.entry;
     }
     for (const std::string &source : {away + "away.col", away + "farther.theme"}) {  // Add
         HWND dialog = OpenDialog(app, IDM_ADD, nullptr);

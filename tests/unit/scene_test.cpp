@@ -5,7 +5,8 @@
 static const int kWidths[kSceneWordCount] = {96, 30, 30, 80, 100, 20, 60, 60, 30, 24, 36};
 
 // At three sizes and line heights, in either drawing style: each element's sample point lies inside the scene and a
-// click there selects it; every element the desktop draws with is shown; a click outside selects none.
+// click there selects it; every element the desktop draws with is shown; a click on a word selects its element, and
+// just beside the word what lies behind it; a click outside selects none.
 TEST(Scene, EverySamplePointSelectsItsElement) {
     const struct { int width, height, line; } sizes[] = {{280, 200, 16}, {320, 220, 16}, {480, 330, 24}};
     for (const auto &size : sizes)
@@ -21,24 +22,14 @@ TEST(Scene, EverySamplePointSelectsItsElement) {
                     << ElementNames[e] << " in " << size.width << "x" << size.height << (modern ? ", modern" : "");
                 if (shown) EXPECT_EQ(e, HitTestScene(scene, p.x, p.y)) << ElementNames[e] << " in " << size.width;
             }
+            for (int k = 0; k < scene.partCount; k++) {  // a word: on it, its element; just right of it, another
+                const SceneRect &r = scene.parts[k].rect;
+                const int e = scene.parts[k].element, y = (r.top + r.bottom) / 2;
+                if (scene.parts[k].kind != kPartText) continue;
+                EXPECT_EQ(e, HitTestScene(scene, (r.left + r.right) / 2, y)) << ElementNames[e] << " in " << size.width;
+                EXPECT_NE(e, HitTestScene(scene, r.right, y)) << ElementNames[e] << " in " << size.width;
+            }
             EXPECT_EQ(-1, HitTestScene(scene, size.width, 0));
             EXPECT_EQ(-1, HitTestScene(scene, -1, size.height / 2));
         }
-}
-
-// A click on a word selects its element; beside the word, on the blank part of a caption or of the window, the caption
-// or the window.
-TEST(Scene, WordsAndBlanks) {
-    const SceneLayout scene = LayOutScene(320, 220, 16, kWidths, {true, true});
-    struct { int x, y, element; } cases[] = {
-        // x    y    element
-        {150,  85,  kColorTitleText},            // on the caption's words
-        {100,  85,  kColorActiveTitle},          // on its blank part, left
-        {250,  85,  kColorGradientActiveTitle},  // and right
-        {110,  126, kColorWindowText},           // on the window's text
-        {240,  126, kColorWindow},               // beside it
-        {180,  128, kColorMenuText},             // on the open menu's item
-    };
-    for (size_t i = 0; i < std::size(cases); i++)
-        EXPECT_EQ(cases[i].element, HitTestScene(scene, cases[i].x, cases[i].y)) << "row " << i;
 }

@@ -17,14 +17,17 @@ struct ShiftJisTest : ::testing::Test {
     void TearDown() override { SetTextCodePage(1252); }
 };
 
-// The desktop's colors before a read, none of them a value of the tests; Changed() gives the elements that differ from
-// them, as "index=HEX ...".
-inline ColorSet Desktop() { ColorSet s; for (int i = 0; i < kElementCount; i++) s.value[i] = 0xABC000 + i; return s; }
-inline std::string Changed(const ColorSet &set) {
+// The elements of a set that differ from base's, as "index=HEX ...".
+template <typename Set>
+std::string Differing(const Set &set, const Set &base) {
     std::string out;
     char item[24];
-    for (int i = 0; i < kElementCount; i++)
-        if (set.value[i] != Desktop().value[i]) out += (snprintf(item, 24, " %d=%X", i, (unsigned)set.value[i]), item);
+    for (size_t i = 0; i < std::size(set.value); i++)
+        if (set.value[i] != base.value[i]) out += (snprintf(item, 24, " %zu=%X", i, (unsigned)set.value[i]), item);
     return out.substr(out.empty() ? 0 : 1);
 }
 
+// The desktop's colors before a read, none of them a value of the tests; Changed() gives the elements that differ from
+// them.
+inline ColorSet Desktop() { ColorSet s; for (int i = 0; i < kElementCount; i++) s.value[i] = 0xABC000 + i; return s; }
+inline std::string Changed(const ColorSet &set) { return Differing(set, Desktop()); }

@@ -96,8 +96,7 @@ TEST(Resources, NoAccessKeyTwice) {
             if (!IS_INTRESOURCE(name)) ((std::vector<std::string> *)list)->push_back(name);
             return TRUE;
         }, (LONG_PTR)&kind.second);
-    EXPECT_EQ(9u, names[RT_DIALOG].size());
-    EXPECT_EQ(4u, names[RT_MENU].size());
+    EXPECT_FALSE(names[RT_DIALOG].empty() || names[RT_MENU].empty());
     HWND parent = CreateWindowA("static", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
     for (const std::string &name : names[RT_DIALOG]) {
         HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), name.c_str(), parent,
