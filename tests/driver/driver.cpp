@@ -10,10 +10,12 @@ std::string FreshDir(const std::string &suffix) {
     const testing::TestInfo *test = testing::UnitTest::GetInstance()->current_test_info();
     char temp[MAX_PATH];
     GetTempPathA(sizeof temp, temp);
-    std::string dir = std::string(temp) + "lv_" + (test ? test->name() : "run") + "_" +
-                      std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++made) + suffix + "\\";
-    CreateDirectoryA(dir.c_str(), nullptr);
-    return dir;
+    // Wine gives a process id again soon: a name an earlier run left is passed over.
+    for (;;) {
+        std::string dir = std::string(temp) + "lv_" + (test ? test->name() : "run") + "_" +
+                          std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++made) + suffix + "\\";
+        if (CreateDirectoryA(dir.c_str(), nullptr) || GetLastError() != ERROR_ALREADY_EXISTS) return dir;
+    }
 }
 
 std::string ReadBytes(const std::string &path) {

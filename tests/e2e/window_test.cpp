@@ -171,7 +171,11 @@ static void OpenApplySaveAsExit() {
         if (!*save.typed) Answer(WaitBox(app.program), IDYES);  // replace it
         ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
     }
-    EXPECT_NE(std::string::npos, ReadBytes(p.dir + "sub\\first.col").find("\r\nBackground= 1 2 3\r\n"));
+    // The program writes after its dialog has gone: the file is read until the write is done.
+    std::string first;
+    EXPECT_TRUE(WaitFor([&] {
+        return (first = ReadBytes(p.dir + "sub\\first.col")).find("\r\nBackground= 1 2 3\r\n") != std::string::npos;
+    })) << first;
     EXPECT_EQ("<missing>", ReadBytes(elsewhere + "mine.col").substr(0, 9));
     EXPECT_EQ(0, CountFiles(p.dir + "sub\\sub\\*.col"));
     PostCommand(app.main, IDM_FIX);  // the colors on screen made permanent
