@@ -46,7 +46,8 @@ bool SchemeListIsBuilding() { return g_building; }
 // does not match.
 static bool IsListedFile(const char *name) {
     if (EndsWithNoCaseAscii(name, g_addState.DefaultExt)) return true;
-    if (CompareNoCaseAscii(g_addState.DefaultExt, ".col") == 0 && EndsWithNoCaseAscii(name, kThemeExtension)) return true;
+    if (CompareNoCaseAscii(g_addState.DefaultExt, ".col") == 0 && EndsWithNoCaseAscii(name, kThemeExtension))
+        return true;
     char shortName[kPathCap];
     DWORD length = GetShortPathNameA(name, shortName, sizeof shortName);
     return length > 0 && length < sizeof shortName && EndsWithNoCaseAscii(shortName, g_addState.DefaultExt);

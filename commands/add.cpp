@@ -28,7 +28,8 @@ static void TakeListedDirectory() {
 // listed.
 static bool RefreshAddList(HWND dialog) {
     char path[kWorkDirCap + kFileFilterCap];
-    if (!CopyText(path, sizeof path, g_addState.WorkDir) || !AppendText(path, sizeof path, g_addState.FileFilter)) return false;
+    if (!CopyText(path, sizeof path, g_addState.WorkDir) || !AppendText(path, sizeof path, g_addState.FileFilter))
+        return false;
     // The listing makes the path's directory current and rewrites path.
     if (!DlgDirListA(dialog, path, IDC_ADD_LIST, IDC_ADD_DIRTEXT, DDL_DIRECTORY | DDL_DRIVES)) return false;
     TakeListedDirectory();
@@ -57,7 +58,8 @@ static void OnAddInit(HWND dialog) {
 static void ApplyTypedPattern(HWND dialog, const char *text) {
     char dir[kWorkDirCap];
     char filter[kFileFilterCap];
-    if (SplitTypedPattern(text, dir, sizeof dir, filter, sizeof filter, sizeof g_addState.DefaultExt) != kPatternSplit) {
+    const size_t extCap = sizeof g_addState.DefaultExt;
+    if (SplitTypedPattern(text, dir, sizeof dir, filter, sizeof filter, extCap) != kPatternSplit) {
         ShowMessage(dialog, kMsgPatternTooLong, text);
         return;
     }

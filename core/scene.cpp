@@ -36,7 +36,8 @@ bool InArrow(const ScenePart &part, int x, int y) {
     const SceneRect &r = part.rect;
     int height = r.bottom - r.top, half = (r.right - r.left) / 2, middle = r.left + half;
     int down = part.kind == kPartArrowUp ? y - r.top : r.bottom - 1 - y;  // rows from the point
-    return r.Contains(x, y) && height > 0 && (x - middle) * height <= down * half && (middle - x) * height <= down * half;
+    return r.Contains(x, y) && height > 0 && (x - middle) * height <= down * half &&
+           (middle - x) * height <= down * half;
 }
 
 // Places to try for a point of an element's own color in a part (at most

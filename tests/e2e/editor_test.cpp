@@ -92,7 +92,8 @@ TEST(EditorJapanese, EditsSavesAndTakesAnApplyBack) { EditorRoads(); }
 // first, then the file again, and the entry saved still selected in the list.
 static void UndoesKeepsAndRefuses() {
     ProgramDir p = PrepareProgram();
-    const std::string file = ColFile("Dusk", "Window= 4 5 6\r\n"), readOnly = p.dir + "ro.col", gone = p.dir + "gone.col";
+    const std::string file = ColFile("Dusk", "Window= 4 5 6\r\n");
+    const std::string readOnly = p.dir + "ro.col", gone = p.dir + "gone.col";
     WriteBytes(p.dir + "a.col", ColFile("A", "Background= 1 2 3\r\n"));
     WriteBytes(p.dir + "b.col", ColFile("B", "Background= 4 5 6\r\n"));
     for (const char *name : {"gone.col", "ro.col"}) WriteBytes(p.dir + name, file);

@@ -138,7 +138,8 @@ TEST_F(ShiftJisTest, SplitTypedPattern) {
     for (size_t i = 0; i < std::size(cases); i++) {
         const auto &c = cases[i];
         char dir[129] = "old", filter[16] = "old";
-        EXPECT_EQ(c.result, SplitTypedPattern(c.text.c_str(), dir, sizeof dir, filter, sizeof filter, 8)) << "row " << i;
+        EXPECT_EQ(c.result, SplitTypedPattern(c.text.c_str(), dir, sizeof dir, filter, sizeof filter, 8))
+            << "row " << i;
         EXPECT_EQ(c.dir + "|" + c.filter, std::string(dir) + "|" + filter) << "row " << i;
     }
 }

@@ -17,7 +17,8 @@ TEST(Scene, EachElementShowsItsColor) {
     for (int set = 0; set < 2; set++) {
         const SceneLayout layout = LayOutSceneFor(dc, 320, 220, words, {set == 1, set == 1});
         WholeColorSet colors;  // colors that all differ, and differ from one set to the other
-        for (int i = 0; i < kSystemColorCount; i++) colors.value[i] = RGB(8 * i, set ? 250 - 7 * i : 5 * i, 40 + 11 * set);
+        for (int i = 0; i < kSystemColorCount; i++)
+            colors.value[i] = RGB(8 * i, set ? 250 - 7 * i : 5 * i, 40 + 11 * set);
         DrawScene(dc, layout, colors, words);
         for (int i = 0; i < kSystemColorCount; i++)
             if (layout.sample[i].x >= 0) {

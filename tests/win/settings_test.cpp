@@ -143,7 +143,8 @@ TEST(Settings, LockedSettingsAreNeverWritten) {
     }
     EXPECT_EQ("The settings are locked by another program. Nothing was written into win.ini", ShownTexts().back());
     EXPECT_EQ(2u, g_shown.size()) << "the question, then one word of the lock";
-    EXPECT_EQ("Sunset|1 2 3", Profile("CURRENT", "COLOR SCHEMES", "control.ini") + "|" + Profile("colors", "Background"));
+    EXPECT_EQ("Sunset|1 2 3",
+              Profile("CURRENT", "COLOR SCHEMES", "control.ini") + "|" + Profile("colors", "Background"));
 }
 
 // A write puts a whole new file in place, every other byte kept, and leaves no temporary file; nothing is put back
